@@ -1,0 +1,197 @@
+#include "controls.h"
+
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPicture>
+#include <QStyleOption>
+#include <QSvgRenderer>
+
+namespace barvoznak {
+
+QFont designFont(DesignFont kind)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    // The design's point sizes at 96 dots per inch, as logical pixels: 8.25 pt is 11 px, 9.75 pt is 13 px.
+    font.setPixelSize(kind == DesignFont::Bold975 ? 13 : 11);
+    font.setBold(kind != DesignFont::Dialog);
+    return font;
+}
+
+namespace {
+
+// The page face with the tab control's raised border below the tab row.
+class TabPage : public QWidget {
+public:
+    TabPage(int tabRowHeight, QWidget *parent) : QWidget(parent), m_tabRowHeight(tabRowHeight) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        QStyleOptionTabWidgetFrame option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(0, m_tabRowHeight - 1, 0, 0);
+        option.shape = QTabBar::RoundedNorth;
+        style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+    }
+
+private:
+    int m_tabRowHeight;
+};
+
+} // namespace
+
+SSTab::SSTab(int tabRowHeight, QWidget *parent)
+    : QWidget(parent), m_tabRowHeight(tabRowHeight), m_pages(new QStackedWidget(this)),
+      m_tabBar(new QTabBar(this))
+{
+    m_tabBar->setExpanding(true);
+    m_tabBar->setDrawBase(false);
+    m_tabBar->setUsesScrollButtons(false);
+    m_tabBar->setElideMode(Qt::ElideNone);
+    m_tabBar->raise();
+    connect(m_tabBar, &QTabBar::currentChanged, m_pages, &QStackedWidget::setCurrentIndex);
+}
+
+QWidget *SSTab::addPage(const QString &caption)
+{
+    auto *page = new TabPage(m_tabRowHeight, m_pages);
+    m_pages->addWidget(page);
+    m_tabBar->addTab(caption);
+    return page;
+}
+
+void SSTab::resizeEvent(QResizeEvent *)
+{
+    m_pages->setGeometry(rect());
+    m_tabBar->setGeometry(0, 0, width(), m_tabRowHeight);
+}
+
+Label::Label(const QString &name, QWidget *parent) : QLabel(parent)
+{
+    setObjectName(name);
+}
+
+void Label::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    if (!on)
+        return;
+    m_anchorX2 = alignment() & Qt::AlignHCenter ? 2 * x() + width() : 2 * x();
+    setCaption(text());
+}
+
+void Label::setCaption(const QString &text)
+{
+    setText(text);
+    if (!m_autoSize)
+        return;
+    const QSize size = sizeHint();
+    const int left = alignment() & Qt::AlignHCenter ? (m_anchorX2 - size.width()) / 2 : m_anchorX2 / 2;
+    setGeometry(left, y(), size.width(), size.height());
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+Label *makeLabel(const QString &name, const QString &caption, QRect place, DesignFont font, bool transparent,
+                 QWidget *parent, Qt::Alignment alignment, bool autoSize)
+{
+    auto *label = new Label(name, parent);
+    label->setFont(designFont(font));
+    label->setGeometry(place);
+    label->setAutoFillBackground(!transparent);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setText(caption);
+    label->setAutoSize(autoSize);
+    return label;
+}
+
+Picture::Picture(const QString &name, const QString &resource, QWidget *parent)
+    : QLabel(parent), m_resource(resource)
+{
+    setObjectName(name);
+    // A picture content makes the label an image to accessibility clients; the drawing itself is ours.
+    setPicture(QPicture());
+}
+
+Picture::~Picture() = default;
+
+void Picture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_resource.endsWith(QLatin1String(".svg"))) {
+        if (!m_svg)
+            m_svg = std::make_unique<QSvgRenderer>(m_resource);
+        m_svg->render(&painter, QRectF(rect()));
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    if (m_raster.isNull() || !qFuzzyCompare(m_raster.devicePixelRatio(), ratio > 1 ? 2.0 : 1.0)) {
+        QString path = m_resource;
+        if (ratio > 1) {
+            const int dot = path.lastIndexOf(QLatin1Char('.'));
+            path.insert(dot, QLatin1String("@2x"));
+        }
+        m_raster = QPixmap(path);
+        m_raster.setDevicePixelRatio(ratio > 1 ? 2.0 : 1.0);
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), m_raster);
+}
+
+BandShape::BandShape(int band, bool rounded, QWidget *parent) : QWidget(parent), m_rounded(rounded)
+{
+    setObjectName(QStringLiteral("Shape%1").arg(band));
+}
+
+void BandShape::setColors(QColor fill, QColor outline)
+{
+    m_fill = fill;
+    m_outline = outline;
+    update();
+}
+
+void BandShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, m_rounded);
+    painter.setPen(QPen(m_outline, 1));
+    painter.setBrush(m_fill);
+    const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (m_rounded)
+        painter.drawRoundedRect(box, 3, 3);
+    else
+        painter.drawRect(box);
+}
+
+DesignLine::DesignLine(const QString &name, QLine line, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(QRect(line.p1(), line.p2()).normalized());
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void DesignLine::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::WindowText));
+}
+
+} // namespace barvoznak

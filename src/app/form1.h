@@ -1,0 +1,105 @@
+#pragma once
+
+// The main window. Every handler runs to its end on the one user-interface thread:
+//   colour button -> BandColor -> PaintBands (shapes, BandValue) -> UpdateReadout (Label6/7/9/10)
+//   option button -> BandCount, bands 4 and 5 -> LayoutXxxBands (button visibility) -> UpdateReadout
+//   Text1/Text2 change -> cut back to the code's length -> decode into Label5/Label13
+// The rules themselves (tables, read-out texts, number writing) live in the rules library; this class
+// keeps the state, calls them and sets captions.
+
+#include "app/controls.h"
+
+#include <QRadioButton>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace barvoznak {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+    // The band state, read-only for the outside (tests, accessibility).
+    const std::array<std::uint8_t, 5> &bandColor() const { return BandColor; }
+    const std::array<std::uint8_t, 5> &bandValue() const { return BandValue; }
+    int bandCount() const { return BandCount; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    static void EnableMinimizeButton(QWidget &form);
+
+    // Colour-band page.
+    void buildBandsPage(QWidget *page);
+    void ColorButton_Click(int band, int colorIndex);
+    void PaintBands();
+    void UpdateReadout();
+    void LayoutThreeBands();
+    void LayoutFourBands();
+    void LayoutFiveBands();
+    void LayoutBands(int bandCount);
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Label6_Click();
+    void Label7_Click();
+    void Label10_Click();
+    void paintShape(int band, std::uint8_t colorIndex);
+
+    // SMD page.
+    void buildSmdPage(QWidget *page);
+    void Text1_Change();
+    void Text2_Change();
+
+    // Data sheet and About page.
+    void buildDataSheet(QWidget *page);
+    void buildAboutPage(QWidget *page);
+    void Label22_Click();
+    void Label25_Click();
+
+    void showMessage(const QString &title, const QString &text);
+
+    // Band state: BandValue is always BandColor - 1 once a handler has finished.
+    std::array<std::uint8_t, 5> BandColor{2, 1, 1, 1, 2};
+    std::array<std::uint8_t, 5> BandValue{1, 0, 0, 0, 1};
+    std::uint8_t BandCount = 5;
+
+    SSTab *SSTab1 = nullptr;
+
+    Label *Label20 = nullptr;                   // page title
+    Picture *Image1 = nullptr;                  // resistor drawing
+    std::array<BandShape *, 5> Shape{};         // the band bodies over the drawing
+    Label *Label9 = nullptr;                    // value under the body (copy of Label6)
+    // Colour buttons by band and ColorIndex; null where a band has no button for a colour.
+    std::array<std::array<QPushButton *, 12>, 5> ColorButton{};
+    QGroupBox *Frame1 = nullptr;                // band count
+    QRadioButton *Option1 = nullptr;            // 3 bands
+    QRadioButton *Option2 = nullptr;            // 4 bands
+    QRadioButton *Option3 = nullptr;            // 5 bands
+    Label *Label8 = nullptr;                    // "Hodnota :"
+    Label *Label6 = nullptr;                    // value with unit word
+    Label *Label7 = nullptr;                    // short marking
+    Label *Label10 = nullptr;                   // tolerance
+
+    QGroupBox *Frame2 = nullptr;                // three-character code
+    QLineEdit *Text1 = nullptr;
+    Label *Label5 = nullptr;                    // its value
+    QGroupBox *Frame3 = nullptr;                // four-character code
+    QLineEdit *Text2 = nullptr;
+    Label *Label13 = nullptr;                   // its value
+    Picture *Image2 = nullptr;                  // chip drawing
+
+    Label *Label22 = nullptr;                   // opens the description
+    Label *Label25 = nullptr;                   // opens the maker's web page
+};
+
+} // namespace barvoznak

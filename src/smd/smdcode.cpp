@@ -1,0 +1,233 @@
+#include "smdcode.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace barvoznak::smd {
+
+namespace {
+
+// Unit words with their leading blank, UTF-8; each written once so a wording change is one edit.
+constexpr const char kOhms[] = " ohmu";
+constexpr const char kKiloohms[] = " kiloohmu";
+constexpr const char kMegaohms[] = " megaohmu";
+constexpr const char kGigaohms[] = " gigaohmu";
+
+// What one multiplier digit does to the digits before it: the power of ten applied and the unit shown.
+struct Scale {
+    int exponent;
+    const char *unitWord;
+};
+
+struct MultiplierRow {
+    Scale threeChar; // two digits + multiplier
+    Scale fourChar;  // three digits + multiplier
+};
+
+// Indexed by the multiplier digit. The unit follows the digit alone, never the size of the result.
+constexpr std::array<MultiplierRow, 10> kMultiplierRows{{
+    {{0, kOhms}, {0, kOhms}},
+    {{1, kOhms}, {-2, kKiloohms}},
+    {{-1, kKiloohms}, {-1, kKiloohms}},
+    {{0, kKiloohms}, {0, kKiloohms}},
+    {{1, kKiloohms}, {-2, kMegaohms}},
+    {{-1, kMegaohms}, {-1, kMegaohms}},
+    {{0, kMegaohms}, {0, kMegaohms}},
+    {{1, kMegaohms}, {-2, kGigaohms}},
+    {{-1, kGigaohms}, {-1, kGigaohms}},
+    {{0, kGigaohms}, {0, kGigaohms}},
+}};
+
+// Beyond this the value is nonsense anyway; the bound keeps every later exponent sum far from overflow.
+constexpr long long kExponentLimit = 100000;
+constexpr std::int64_t kMantissaMax = std::numeric_limits<std::int64_t>::max();
+
+bool isAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+char16_t asciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
+
+// Value of c as a digit of the radix (8 or 16), or -1.
+int radixDigit(char16_t c, int radix)
+{
+    int d = -1;
+    if (isAsciiDigit(c))
+        d = c - u'0';
+    else if (asciiLower(c) >= u'a' && asciiLower(c) <= u'f')
+        d = asciiLower(c) - u'a' + 10;
+    return d < radix ? d : -1;
+}
+
+// Index just past the character starting at i: two code units for a surrogate pair, else one.
+qsizetype nextCharacter(QStringView text, qsizetype i)
+{
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        return i + 2;
+    return i + 1;
+}
+
+// Index where the first `count` characters end (the text's size when it is shorter).
+qsizetype characterEnd(QStringView text, qsizetype count)
+{
+    qsizetype end = 0;
+    for (qsizetype n = 0; n < count && end < text.size(); ++n)
+        end = nextCharacter(text, end);
+    return end;
+}
+
+// Removes trailing zeros into the exponent, clamps the exponent and applies the sign.
+Decimal finish(std::int64_t magnitude, long long exponent, bool negative)
+{
+    if (magnitude == 0)
+        return {};
+    while (magnitude % 10 == 0) {
+        magnitude /= 10;
+        ++exponent;
+    }
+    exponent = std::clamp(exponent, -kExponentLimit, kExponentLimit);
+    return {negative ? -magnitude : magnitude, static_cast<int>(exponent)};
+}
+
+// "4R7", "R47", "47R": digits and exactly one R, read as ohms with R as the decimal point.
+std::optional<Decimal> readRNotation(QStringView code)
+{
+    std::u16string number;
+    int rCount = 0;
+    for (const QChar c : code) {
+        if (c == u'R' || c == u'r') {
+            ++rCount;
+            number += u'.';
+        } else if (isAsciiDigit(c.unicode())) {
+            number += c.unicode();
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (rCount != 1)
+        return std::nullopt;
+    return readNumber(QStringView(number));
+}
+
+} // namespace
+
+Decimal readNumber(QStringView text)
+{
+    // Blanks may stand anywhere, even between digits ("4 7" is 47), so they go before reading.
+    std::u16string s;
+    s.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text) {
+        if (c != u' ' && c != u'\t' && c != u'\n')
+            s += c.unicode();
+    }
+    std::size_t i = 0;
+    const auto at = [&s](std::size_t k) -> char16_t { return k < s.size() ? s[k] : u'\0'; };
+
+    if (at(0) == u'&') {
+        const char16_t prefix = asciiLower(at(1));
+        const int radix = prefix == u'h' ? 16 : prefix == u'o' ? 8 : 0;
+        if (radix == 0)
+            return {};
+        // Too many digits for int64 saturate rather than wrap.
+        std::int64_t magnitude = 0;
+        for (i = 2; radixDigit(at(i), radix) >= 0; ++i) {
+            const int d = radixDigit(at(i), radix);
+            magnitude = magnitude > (kMantissaMax - d) / radix ? kMantissaMax : magnitude * radix + d;
+        }
+        return finish(magnitude, 0, false);
+    }
+
+    bool negative = false;
+    if (at(i) == u'+' || at(i) == u'-') {
+        negative = at(i) == u'-';
+        ++i;
+    }
+    // Digits are kept while they fit in int64; later whole digits only scale, later fraction digits drop.
+    std::int64_t magnitude = 0;
+    long long exponent = 0;
+    bool anyDigit = false, point = false, full = false;
+    for (;; ++i) {
+        const char16_t c = at(i);
+        if (c == u'.' && !point) {
+            point = true;
+            continue;
+        }
+        if (!isAsciiDigit(c))
+            break;
+        anyDigit = true;
+        const int d = c - u'0';
+        if (!full && magnitude <= (kMantissaMax - d) / 10) {
+            magnitude = magnitude * 10 + d;
+            if (point)
+                --exponent;
+        } else {
+            full = true;
+            if (!point)
+                ++exponent;
+        }
+    }
+    if (!anyDigit)
+        return {};
+
+    // An E or D without digits after it (and its sign) is not part of the number: "1E" is 1.
+    if (const char16_t e = asciiLower(at(i)); e == u'e' || e == u'd') {
+        std::size_t k = i + 1;
+        bool expNegative = false;
+        if (at(k) == u'+' || at(k) == u'-') {
+            expNegative = at(k) == u'-';
+            ++k;
+        }
+        long long written = 0;
+        for (; isAsciiDigit(at(k)); ++k) {
+            if (written <= 10 * kExponentLimit) // far past the clamp already; stop growing
+                written = written * 10 + (at(k) - u'0');
+        }
+        exponent += expNegative ? -written : written;
+    }
+    return finish(magnitude, exponent, negative);
+}
+
+int codeLength(CodeForm form)
+{
+    return form == CodeForm::ThreeChar ? 3 : 4;
+}
+
+int characterCount(QStringView text)
+{
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); i = nextCharacter(text, i))
+        ++count;
+    return static_cast<int>(std::min<qsizetype>(count, std::numeric_limits<int>::max()));
+}
+
+QString cutBack(const QString &text, CodeForm form)
+{
+    const qsizetype end = characterEnd(text, codeLength(form));
+    return end < text.size() ? text.left(end) : text;
+}
+
+std::optional<QString> decode(QStringView code, CodeForm form, const QString &decimalSeparator)
+{
+    const int length = codeLength(form);
+    if (characterCount(code) != length)
+        return std::nullopt;
+
+    const auto scaleOf = [form](const MultiplierRow &row) {
+        return form == CodeForm::ThreeChar ? row.threeChar : row.fourChar;
+    };
+    if (const std::optional<Decimal> ohms = readRNotation(code))
+        return writeNumber(*ohms, decimalSeparator) + QString::fromUtf8(scaleOf(kMultiplierRows[0]).unitWord);
+
+    const qsizetype multiplierAt = characterEnd(code, length - 1);
+    const Decimal value = readNumber(code.first(multiplierAt));
+    const Decimal multiplier = readNumber(code.sliced(multiplierAt));
+    // Only a plain digit picks its row; anything else reads as row 0, so the index stays inside the table.
+    const bool isRow = multiplier.exponent == 0 && multiplier.mantissa >= 0
+                       && multiplier.mantissa < static_cast<std::int64_t>(kMultiplierRows.size());
+    const Scale scale = scaleOf(kMultiplierRows[isRow ? static_cast<std::size_t>(multiplier.mantissa) : 0]);
+    return writeNumber({value.mantissa, value.exponent + scale.exponent}, decimalSeparator)
+           + QString::fromUtf8(scale.unitWord);
+}
+
+} // namespace barvoznak::smd
