@@ -31,12 +31,19 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
+        // The page face is the dialog colour that opaque labels fill with, so they blend in.
         QPainter painter(this);
-        QStyleOptionTabWidgetFrame option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(0, m_tabRowHeight - 1, 0, 0);
-        option.shape = QTabBar::RoundedNorth;
-        style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        const QRect border = rect().adjusted(0, m_tabRowHeight - 1, -1, -1);
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawLine(border.topLeft(), border.bottomLeft());
+        painter.drawLine(border.topLeft(), border.topRight());
+        painter.setPen(palette().color(QPalette::Shadow));
+        painter.drawLine(border.bottomLeft(), border.bottomRight());
+        painter.drawLine(border.topRight(), border.bottomRight());
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawLine(border.bottomLeft() + QPoint(1, -1), border.bottomRight() + QPoint(-1, -1));
+        painter.drawLine(border.topRight() + QPoint(-1, 1), border.bottomRight() + QPoint(-1, -1));
     }
 
 private:
@@ -179,6 +186,73 @@ void BandShape::paintEvent(QPaintEvent *)
         painter.drawRoundedRect(box, 3, 3);
     else
         painter.drawRect(box);
+}
+
+ColorButton::ColorButton(const QString &name, const QString &caption, QColor face, QWidget *parent)
+    : QPushButton(caption, parent), m_face(face)
+{
+    setObjectName(name);
+}
+
+void ColorButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    painter.fillRect(rect(), m_face);
+    const bool down = isDown();
+    // A classic raised bevel, sunk while pressed.
+    const QColor light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark);
+    const QColor shadow = palette().color(QPalette::Shadow);
+    if (down) {
+        painter.setPen(shadow);
+        painter.drawRect(r);
+        painter.setPen(dark);
+        painter.drawRect(r.adjusted(1, 1, -1, -1));
+    } else {
+        painter.setPen(light);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(shadow);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+        painter.setPen(dark);
+        painter.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
+        painter.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
+    }
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setFont(font());
+    const QRect textBox = down ? rect().translated(1, 1) : rect();
+    painter.drawText(textBox, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        focus.backgroundColor = m_face;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+Frame::Frame(const QString &name, const QString &caption, QWidget *parent) : QGroupBox(caption, parent)
+{
+    setObjectName(name);
+}
+
+void Frame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int line = metrics.height() / 2;
+    // An etched border whose top edge runs through the middle of the caption.
+    const QRect border = rect().adjusted(0, line, -2, -2);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(border);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(border.translated(1, 1));
+    const QRect caption(7, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, title());
 }
 
 DesignLine::DesignLine(const QString &name, QLine line, QWidget *parent) : QWidget(parent)

@@ -4,7 +4,9 @@
 // can be clicked or size themselves to their text, pictures and the band shapes.
 
 #include <QColor>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QWidget>
@@ -104,6 +106,29 @@ private:
     bool m_rounded;
     QColor m_fill;
     QColor m_outline;
+};
+
+// A push button whose whole face shows one colour, with the caption in the system's button text colour.
+class ColorButton : public QPushButton {
+    Q_OBJECT
+public:
+    ColorButton(const QString &name, const QString &caption, QColor face, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_face;
+};
+
+// A frame whose caption stands on its top edge, so the controls inside keep their designed places.
+class Frame : public QGroupBox {
+    Q_OBJECT
+public:
+    Frame(const QString &name, const QString &caption, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A thin solid line in the window text colour.

@@ -15,7 +15,6 @@
 #include <array>
 #include <cstdint>
 
-class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
@@ -80,8 +79,8 @@ private:
     std::array<BandShape *, 5> Shape{};         // the band bodies over the drawing
     Label *Label9 = nullptr;                    // value under the body (copy of Label6)
     // Colour buttons by band and ColorIndex; null where a band has no button for a colour.
-    std::array<std::array<QPushButton *, 12>, 5> ColorButton{};
-    QGroupBox *Frame1 = nullptr;                // band count
+    std::array<std::array<ColorButton *, 12>, 5> Command{};
+    Frame *Frame1 = nullptr;                // band count
     QRadioButton *Option1 = nullptr;            // 3 bands
     QRadioButton *Option2 = nullptr;            // 4 bands
     QRadioButton *Option3 = nullptr;            // 5 bands
@@ -90,10 +89,10 @@ private:
     Label *Label7 = nullptr;                    // short marking
     Label *Label10 = nullptr;                   // tolerance
 
-    QGroupBox *Frame2 = nullptr;                // three-character code
+    Frame *Frame2 = nullptr;                // three-character code
     QLineEdit *Text1 = nullptr;
     Label *Label5 = nullptr;                    // its value
-    QGroupBox *Frame3 = nullptr;                // four-character code
+    Frame *Frame3 = nullptr;                // four-character code
     QLineEdit *Text2 = nullptr;
     Label *Label13 = nullptr;                   // its value
     Picture *Image2 = nullptr;                  // chip drawing

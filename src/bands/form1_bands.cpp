@@ -6,7 +6,6 @@
 #include "bands/colorcode.h"
 #include "bands/readout.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 
 namespace barvoznak {
@@ -48,23 +47,20 @@ void Form1::buildBandsPage(QWidget *page)
             if (!buttonExists(band, c))
                 continue;
             const auto colorIndex = static_cast<ColorIndex>(c);
-            auto *button = new QPushButton(QString::fromUtf8(colorInfo(colorIndex).caption), page);
-            button->setObjectName(QStringLiteral("Command%1").arg(buttonNumber(band, c)));
+            auto *button = new ColorButton(QStringLiteral("Command%1").arg(buttonNumber(band, c)),
+                                           QString::fromUtf8(colorInfo(colorIndex).caption), paintColor(colorIndex),
+                                           page);
             button->setGeometry(design::px(design::colorButton(band, c)));
-            QPalette face = button->palette();
-            face.setColor(QPalette::Button, paintColor(colorIndex));
-            button->setPalette(face);
             connect(button, &QPushButton::clicked, this, [this, band, colorIndex] {
                 ColorButton_Click(band, colorIndex);
             });
-            ColorButton[static_cast<std::size_t>(band - 1)][static_cast<std::size_t>(c - 1)] = button;
+            Command[static_cast<std::size_t>(band - 1)][static_cast<std::size_t>(c - 1)] = button;
         }
     }
     // The red button of band 1 is taller than the grid and stands over the orange one below it.
-    ColorButton[0][2]->raise();
+    Command[0][2]->raise();
 
-    Frame1 = new QGroupBox(QStringLiteral("Počet proužků"), page);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = new Frame(QStringLiteral("Frame1"), QStringLiteral("Počet proužků"), page);
     Frame1->setGeometry(design::px(design::Frame1));
     const auto makeOption = [this](const QString &name, const QString &caption, design::Twips place) {
         auto *option = new QRadioButton(caption, Frame1);
@@ -102,7 +98,7 @@ void Form1::buildBandsPage(QWidget *page)
         previous = next;
     };
     for (int band = 1; band <= kBandTotal; ++band) {
-        for (QPushButton *button : ColorButton[static_cast<std::size_t>(band - 1)])
+        for (ColorButton *button : Command[static_cast<std::size_t>(band - 1)])
             if (button)
                 chain(button);
         if (band == 1) {
@@ -155,7 +151,7 @@ void Form1::LayoutBands(int bandCount)
 {
     for (int band = 1; band <= kBandTotal; ++band)
         for (int c = 1; c <= kColorCount; ++c)
-            if (QPushButton *button = ColorButton[static_cast<std::size_t>(band - 1)][static_cast<std::size_t>(c - 1)])
+            if (ColorButton *button = Command[static_cast<std::size_t>(band - 1)][static_cast<std::size_t>(c - 1)])
                 button->setVisible(buttonShown(bandCount, band, c));
     UpdateReadout();
 }

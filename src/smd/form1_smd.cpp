@@ -5,7 +5,6 @@
 #include "common/decimal.h"
 #include "smd/smdcode.h"
 
-#include <QGroupBox>
 #include <QLineEdit>
 
 namespace barvoznak {
@@ -41,9 +40,8 @@ constexpr DecoderDesign kFourChar{"Frame3", "Tolerance 5%", design::Frame3, "Lab
 
 void Form1::buildSmdPage(QWidget *page)
 {
-    const auto build = [page](const DecoderDesign &d, QGroupBox *&frame, QLineEdit *&box, Label *&result) {
-        frame = new QGroupBox(QString::fromUtf8(d.frameCaption), page);
-        frame->setObjectName(QString::fromUtf8(d.frameName));
+    const auto build = [page](const DecoderDesign &d, Frame *&frame, QLineEdit *&box, Label *&result) {
+        frame = new Frame(QString::fromUtf8(d.frameName), QString::fromUtf8(d.frameCaption), page);
         frame->setGeometry(design::px(d.frame));
         makeLabel(QString::fromUtf8(d.promptName), QStringLiteral("Číslo na rezistoru  :"), design::px(d.prompt),
                   DesignFont::Bold975, true, frame);
