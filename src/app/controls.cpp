@@ -1,9 +1,12 @@
 #include "controls.h"
 
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPicture>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
 
@@ -22,6 +25,36 @@ QFont designFont(DesignFont kind)
 }
 
 namespace {
+
+// Pictures and band shapes are images to accessibility clients.
+QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
+{
+    if (object && object->isWidgetType()
+        && (className == QLatin1String("barvoznak::Picture") || className == QLatin1String("barvoznak::BandShape")))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+void installAccessibleFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+// The whole box of an option button is its click area, as the design's option buttons are.
+class WholeBoxClickStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (element == SE_RadioButtonClickRect)
+            return option->rect;
+        return QProxyStyle::subElementRect(element, option, widget);
+    }
+};
 
 // The page face with the tab control's raised border below the tab row.
 class TabPage : public QWidget {
@@ -131,11 +164,10 @@ Label *makeLabel(const QString &name, const QString &caption, QRect place, Desig
 }
 
 Picture::Picture(const QString &name, const QString &resource, QWidget *parent)
-    : QLabel(parent), m_resource(resource)
+    : QWidget(parent), m_resource(resource)
 {
+    installAccessibleFactory();
     setObjectName(name);
-    // A picture content makes the label an image to accessibility clients; the drawing itself is ours.
-    setPicture(QPicture());
 }
 
 Picture::~Picture() = default;
@@ -165,6 +197,7 @@ void Picture::paintEvent(QPaintEvent *)
 
 BandShape::BandShape(int band, bool rounded, QWidget *parent) : QWidget(parent), m_rounded(rounded)
 {
+    installAccessibleFactory();
     setObjectName(QStringLiteral("Shape%1").arg(band));
 }
 
@@ -253,6 +286,21 @@ void Frame::paintEvent(QPaintEvent *)
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter, title());
+}
+
+QRadioButton *makeOption(const QString &name, const QString &caption, QRect place, QWidget *parent)
+{
+    // One style for all option buttons, living as long as the application.
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new WholeBoxClickStyle(QApplication::style()->name());
+        style->setParent(qApp);
+    }
+    auto *option = new QRadioButton(caption, parent);
+    option->setObjectName(name);
+    option->setStyle(style);
+    option->setGeometry(place);
+    return option;
 }
 
 DesignLine::DesignLine(const QString &name, QLine line, QWidget *parent) : QWidget(parent)

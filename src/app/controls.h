@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QWidget>
@@ -74,7 +75,7 @@ Label *makeLabel(const QString &name, const QString &caption, QRect place, Desig
 
 // A picture from the resources: an SVG drawn as vectors, or a raster with an "@2x" twin for high-density
 // screens. It is read on first paint so the pages that are not shown cost nothing at start-up.
-class Picture : public QLabel {
+class Picture : public QWidget {
     Q_OBJECT
 public:
     Picture(const QString &name, const QString &resource, QWidget *parent);
@@ -130,6 +131,10 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+// An option button that answers to a click anywhere on its designed box, which is also the place it reports
+// to accessibility clients.
+QRadioButton *makeOption(const QString &name, const QString &caption, QRect place, QWidget *parent);
 
 // A thin solid line in the window text colour.
 class DesignLine : public QWidget {

@@ -62,15 +62,9 @@ void Form1::buildBandsPage(QWidget *page)
 
     Frame1 = new Frame(QStringLiteral("Frame1"), QStringLiteral("Počet proužků"), page);
     Frame1->setGeometry(design::px(design::Frame1));
-    const auto makeOption = [this](const QString &name, const QString &caption, design::Twips place) {
-        auto *option = new QRadioButton(caption, Frame1);
-        option->setObjectName(name);
-        option->setGeometry(design::px(place));
-        return option;
-    };
-    Option1 = makeOption(QStringLiteral("Option1"), QStringLiteral("3 proužky"), design::Option1);
-    Option2 = makeOption(QStringLiteral("Option2"), QStringLiteral("4 proužky"), design::Option2);
-    Option3 = makeOption(QStringLiteral("Option3"), QStringLiteral("5 proužků"), design::Option3);
+    Option1 = makeOption(QStringLiteral("Option1"), QStringLiteral("3 proužky"), design::px(design::Option1), Frame1);
+    Option2 = makeOption(QStringLiteral("Option2"), QStringLiteral("4 proužky"), design::px(design::Option2), Frame1);
+    Option3 = makeOption(QStringLiteral("Option3"), QStringLiteral("5 proužků"), design::px(design::Option3), Frame1);
     Option3->setChecked(true);
     // A click on the option already chosen runs its handler again, as a click on any option does.
     connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);

@@ -62,17 +62,17 @@ void Form1::buildAboutPage(QWidget *page)
     connect(Label25, &Label::clicked, this, &Form1::Label25_Click);
 
     // The version at the left end and the identifier near the right end of one fixed line; where the
-    // font's blanks are wider than the design's, they are narrowed so the identifier is not cut off.
+    // font's blanks are wider than the design's, they are narrowed so the identifier is not cut off. Qt adds
+    // word spacing once per run of blanks, not per blank, so it is measured until the line fits.
     Label *label1 = makeWhiteLabel(QStringLiteral("Label1"),
                                    QLatin1Char(' ') + version + QString(136, QLatin1Char(' '))
                                        + QStringLiteral("Id.:92212"),
                                    design::px(design::Label1), DesignFont::Dialog, page, false);
-    const int excess = QFontMetrics(label1->font()).horizontalAdvance(label1->text()) - label1->width();
-    if (excess > 0) {
-        QFont narrower = label1->font();
-        narrower.setWordSpacing(-(excess + 2) / 136.0);
-        label1->setFont(narrower);
-    }
+    QFont narrower = label1->font();
+    for (int step = 1; step <= 32 && QFontMetricsF(narrower).horizontalAdvance(label1->text()) > label1->width();
+         ++step)
+        narrower.setWordSpacing(-0.5 * step);
+    label1->setFont(narrower);
 
     Label22 = makeLabel(QStringLiteral("Label22"), QStringLiteral("Vodivka 1 - 2"), design::px(design::Label22),
                         DesignFont::Dialog, true, page);

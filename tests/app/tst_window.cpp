@@ -1,9 +1,255 @@
 #include "app/form1.h"
 #include "testsupport.h"
 
-class Test_window : public QObject {
+#include <QAccessible>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
+
+using namespace barvoznak;
+
+class TestWindow : public QObject {
     Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void windowFrame();
+    void tabs();
+    void designedPlaces_data();
+    void designedPlaces();
+    void nothingUnderTheTabRow();
+    void fontsAndFit();
+    void focusOrder();
+    void accessibleControls_data();
+    void accessibleControls();
+    void minimises();
+    void closingEndsTheProgram();
+
+private:
+    std::unique_ptr<Form1> form;
 };
 
-BARVOZNAK_GUI_TEST_MAIN(Test_window)
+void TestWindow::init()
+{
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
+    form = std::make_unique<Form1>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void TestWindow::cleanup()
+{
+    form.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestWindow::windowFrame()
+{
+    QCOMPARE(form->windowTitle(), QStringLiteral("Barvoznak"));
+    QCOMPARE(form->size(), QSize(505, 345));
+    QCOMPARE(form->minimumSize(), form->maximumSize());
+    const Qt::WindowFlags flags = form->windowFlags();
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!form->windowIcon().isNull());
+    QVERIFY(!form->windowIcon().pixmap(32, 32).isNull());
+    auto *tab = form->findChild<QWidget *>("SSTab1");
+    QCOMPARE(tab->geometry(), QRect(0, 0, 505, 345));
+}
+
+void TestWindow::tabs()
+{
+    auto *bar = form->findChild<QTabBar *>();
+    QCOMPARE(bar->count(), 3);
+    QCOMPARE(bar->tabText(0), QStringLiteral("Uhlíkový rezistor"));
+    QCOMPARE(bar->tabText(1), QStringLiteral("SMD Rezistor - vel. 1206"));
+    QCOMPARE(bar->tabText(2), QStringLiteral("O programu"));
+    QCOMPARE(bar->currentIndex(), 0);
+    for (int i = 0; i < 3; ++i) {
+        // Each caption fits its tab without being shortened.
+        QVERIFY(bar->tabRect(i).width() >= bar->fontMetrics().horizontalAdvance(bar->tabText(i)) + 8);
+        QVERIFY(bar->tabRect(i).right() < 505);
+    }
+    // Only the selected page's controls show, and each page keeps its state while hidden.
+    QVERIFY(form->findChild<QWidget *>("Command2")->isVisible());
+    QVERIFY(!form->findChild<QWidget *>("Text1")->isVisible());
+    QTest::mouseClick(form->findChild<QPushButton *>("Command15"), Qt::LeftButton);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    QCOMPARE(bar->currentIndex(), 1);
+    QVERIFY(!form->findChild<QWidget *>("Command2")->isVisible());
+    QVERIFY(form->findChild<QWidget *>("Text1")->isVisible());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+    QCOMPARE(form->findChild<QLabel *>("Label7")->text(), QStringLiteral("120R"));
+}
+
+void TestWindow::designedPlaces_data()
+{
+    // Window pixels from the designed twips (divided by 15, rounded).
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place");
+    QTest::newRow("resistor drawing") << "Image1" << QRect(8, 41, 490, 91);
+    QTest::newRow("band 1 shape") << "Shape1" << QRect(200, 41, 9, 45);
+    QTest::newRow("band 2 shape") << "Shape2" << QRect(217, 42, 9, 44);
+    QTest::newRow("band 3 shape") << "Shape3" << QRect(237, 48, 9, 34);
+    QTest::newRow("band 4 shape") << "Shape4" << QRect(257, 48, 9, 34);
+    QTest::newRow("band 5 shape") << "Shape5" << QRect(285, 41, 9, 45);
+    QTest::newRow("band 1 brown") << "Command2" << QRect(16, 153, 65, 17);
+    QTest::newRow("band 1 red, taller") << "Command3" << QRect(16, 168, 65, 24);
+    QTest::newRow("band 1 orange") << "Command4" << QRect(16, 185, 65, 17);
+    QTest::newRow("band 2 black") << "Command13" << QRect(88, 137, 65, 17);
+    QTest::newRow("band 3 silver") << "Command36" << QRect(160, 313, 65, 17);
+    QTest::newRow("band 4 white") << "Command46" << QRect(232, 281, 65, 17);
+    QTest::newRow("band 5 brown") << "Command50" << QRect(304, 153, 65, 17);
+    QTest::newRow("band 5 silver") << "Command60" << QRect(304, 313, 65, 17);
+    QTest::newRow("band count frame") << "Frame1" << QRect(384, 137, 105, 73);
+    QTest::newRow("3 bands") << "Option1" << QRect(392, 153, 73, 13);
+    QTest::newRow("4 bands") << "Option2" << QRect(392, 169, 73, 13);
+    QTest::newRow("5 bands") << "Option3" << QRect(392, 185, 73, 13);
+    QTest::newRow("line under Hodnota") << "Line1" << QRect(384, 233, 105, 1);
+    QTest::newRow("line over the tolerance") << "Line2" << QRect(392, 289, 97, 1);
+}
+
+void TestWindow::designedPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    auto *w = form->findChild<QWidget *>(name);
+    QVERIFY2(w, qPrintable(name));
+    QCOMPARE(QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size()), place);
+    // What an accessibility client sees is the same place on the screen.
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(a);
+    if (w->isVisible())
+        QCOMPARE(a->rect(), QRect(form->mapToGlobal(place.topLeft()), place.size()));
+}
+
+// The tab row is drawn over the pages' top edge and must not cover any control.
+void TestWindow::nothingUnderTheTabRow()
+{
+    auto *bar = form->findChild<QTabBar *>();
+    QVERIFY(bar->height() <= 20);
+    for (int page = 0; page < 3; ++page) {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+        for (QWidget *w : form->findChildren<QWidget *>()) {
+            if (!w->isVisible() || w == bar || bar->isAncestorOf(w) || w->isAncestorOf(bar))
+                continue;
+            if (w->objectName().isEmpty() || w->objectName() == QLatin1String("SSTab1"))
+                continue;
+            QVERIFY2(w->mapTo(form.get(), QPoint(0, 0)).y() >= bar->height(), qPrintable(w->objectName()));
+            QVERIFY2(QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size()).bottom() < 345, qPrintable(w->objectName()));
+        }
+    }
+}
+
+void TestWindow::fontsAndFit()
+{
+    const QStringList faces{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")};
+    auto *label6 = form->findChild<QLabel *>("Label6");
+    QVERIFY2(faces.contains(QFontInfo(label6->font()).family()), qPrintable(QFontInfo(label6->font()).family()));
+    QVERIFY(QFontInfo(label6->font()).bold());
+    QCOMPARE(QFontInfo(label6->font()).pixelSize(), 13);
+    auto *label20 = form->findChild<QLabel *>("Label20");
+    QCOMPARE(QFontInfo(label20->font()).pixelSize(), 11);
+    QVERIFY(QFontInfo(label20->font()).bold());
+    // Centred across the page, as designed.
+    QVERIFY(qAbs(label20->x() * 2 + label20->width() - 505) <= 2);
+
+    for (QPushButton *b : form->findChildren<QPushButton *>()) {
+        if (!b->objectName().startsWith(QLatin1String("Command")))
+            continue;
+        QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) <= b->width() - 4, qPrintable(b->objectName()));
+        QVERIFY(!QFontInfo(b->font()).bold());
+    }
+    for (const char *name : {"Option1", "Option2", "Option3"}) {
+        auto *o = form->findChild<QRadioButton *>(name);
+        const int needed = o->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, o)
+                           + o->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, o)
+                           + o->fontMetrics().horizontalAdvance(o->text());
+        QVERIFY2(needed <= o->width(), name);
+    }
+    for (QLabel *l : form->findChildren<QLabel *>())
+        if (!l->text().isEmpty())
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(l->objectName()));
+}
+
+void TestWindow::focusOrder()
+{
+    QStringList expected;
+    for (int n = 2; n <= 10; ++n)
+        expected << QStringLiteral("Command%1").arg(n);
+    expected << "Option1" << "Option2" << "Option3";
+    for (int n : {13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40,
+                  41, 42, 43, 44, 45, 46, 47, 48, 50, 51, 54, 55, 56, 57, 59, 60})
+        expected << QStringLiteral("Command%1").arg(n);
+    expected << "Text1" << "Text2";
+
+    QStringList chain;
+    QWidget *w = form->findChild<QTabBar *>();
+    QVERIFY(w->focusPolicy() & Qt::TabFocus);
+    for (w = w->nextInFocusChain(); w != form->findChild<QTabBar *>(); w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty() && w->parentWidget() != form->findChild<QTabBar *>())
+            chain << w->objectName();
+    QCOMPARE(chain, expected);
+}
+
+void TestWindow::accessibleControls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("black button") << "Command13" << int(QAccessible::Button) << "Černá";
+    QTest::newRow("silver button") << "Command60" << int(QAccessible::Button) << "Stříbrná";
+    QTest::newRow("five bands") << "Option3" << int(QAccessible::RadioButton) << "5 proužků";
+    QTest::newRow("band count frame") << "Frame1" << int(QAccessible::Grouping) << "Počet proužků";
+    QTest::newRow("page title") << "Label20" << int(QAccessible::StaticText)
+                                << "Uhlíkový rezistor 0,25W - velikost 0207";
+    QTest::newRow("value") << "Label6" << int(QAccessible::StaticText) << "100 ohmů";
+    QTest::newRow("value under the body") << "Label9" << int(QAccessible::StaticText) << "100 ohmů";
+    QTest::newRow("marking") << "Label7" << int(QAccessible::StaticText) << "100R";
+    QTest::newRow("tolerance") << "Label10" << int(QAccessible::StaticText) << "±1 %";
+    QTest::newRow("Hodnota") << "Label8" << int(QAccessible::StaticText) << "Hodnota :";
+    QTest::newRow("resistor drawing") << "Image1" << int(QAccessible::Graphic) << "";
+}
+
+void TestWindow::accessibleControls()
+{
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(QString, text);
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(form->findChild<QWidget *>(name));
+    QVERIFY(a);
+    QCOMPARE(int(a->role()), role);
+    if (!text.isEmpty())
+        QCOMPARE(a->text(QAccessible::Name), text);
+}
+
+void TestWindow::minimises()
+{
+    form->showMinimized();
+    QTRY_VERIFY(form->isMinimized());
+    form->showNormal();
+    QTRY_VERIFY(!form->isMinimized());
+}
+
+void TestWindow::closingEndsTheProgram()
+{
+    auto *bar = form->findChild<QTabBar *>();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    bool quitSeen = false;
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [&quitSeen] { quitSeen = true; });
+    QTimer::singleShot(0, form.get(), [this] { form->close(); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(quitSeen);
+    QVERIFY(!form->isVisible());
+}
+
+BARVOZNAK_GUI_TEST_MAIN(TestWindow)
 #include "tst_window.moc"
