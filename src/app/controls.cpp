@@ -26,14 +26,23 @@ QFont designFont(DesignFont kind)
 
 namespace {
 
-// Pictures and band shapes are images to accessibility clients.
+// What our own controls are to accessibility clients: the main window a window, pictures and band shapes
+// images, the drawn lines separators.
 QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
 {
-    if (object && object->isWidgetType()
-        && (className == QLatin1String("barvoznak::Picture") || className == QLatin1String("barvoznak::BandShape")))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (className == QLatin1String("barvoznak::Picture") || className == QLatin1String("barvoznak::BandShape"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String("barvoznak::DesignLine"))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
+    if (className == QLatin1String("barvoznak::Form1"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
+
+} // namespace
 
 void installAccessibleFactory()
 {
@@ -43,6 +52,8 @@ void installAccessibleFactory()
     }();
     Q_UNUSED(installed);
 }
+
+namespace {
 
 // The whole box of an option button is its click area, as the design's option buttons are.
 class WholeBoxClickStyle : public QProxyStyle {
@@ -56,6 +67,18 @@ public:
     }
 };
 
+// Tabs exactly as high as the designed tab row, so they never reach over the controls below.
+class TabRow : public QTabBar {
+public:
+    TabRow(int height, QWidget *parent) : QTabBar(parent), m_height(height) {}
+
+protected:
+    QSize tabSizeHint(int index) const override { return {QTabBar::tabSizeHint(index).width(), m_height}; }
+
+private:
+    int m_height;
+};
+
 // The page face with the tab control's raised border below the tab row.
 class TabPage : public QWidget {
 public:
@@ -64,7 +87,19 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        // The page face is the dialog colour that opaque labels fill with, so they blend in.
+        // Tabs exactly as high as the designed tab row, so they never reach over the controls below.
+class TabRow : public QTabBar {
+public:
+    TabRow(int height, QWidget *parent) : QTabBar(parent), m_height(height) {}
+
+protected:
+    QSize tabSizeHint(int index) const override { return {QTabBar::tabSizeHint(index).width(), m_height}; }
+
+private:
+    int m_height;
+};
+
+// The page face is the dialog colour that opaque labels fill with, so they blend in.
         QPainter painter(this);
         painter.fillRect(rect(), palette().color(QPalette::Window));
         const QRect border = rect().adjusted(0, m_tabRowHeight - 1, -1, -1);
@@ -87,7 +122,7 @@ private:
 
 SSTab::SSTab(int tabRowHeight, QWidget *parent)
     : QWidget(parent), m_tabRowHeight(tabRowHeight), m_pages(new QStackedWidget(this)),
-      m_tabBar(new QTabBar(this))
+      m_tabBar(new TabRow(tabRowHeight, this))
 {
     m_tabBar->setExpanding(true);
     m_tabBar->setDrawBase(false);
@@ -305,6 +340,7 @@ QRadioButton *makeOption(const QString &name, const QString &caption, QRect plac
 
 DesignLine::DesignLine(const QString &name, QLine line, QWidget *parent) : QWidget(parent)
 {
+    installAccessibleFactory();
     setObjectName(name);
     setGeometry(QRect(line.p1(), line.p2()).normalized());
     setAttribute(Qt::WA_TransparentForMouseEvents);

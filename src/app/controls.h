@@ -18,6 +18,9 @@ class QSvgRenderer;
 
 namespace barvoznak {
 
+// Lets accessibility clients see our own controls for what they are; idempotent.
+void installAccessibleFactory();
+
 enum class DesignFont { Dialog, Bold825, Bold975 };
 
 // "MS Sans Serif" where the system has it, else an Arial-metric face, so texts keep their designed widths.

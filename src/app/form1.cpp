@@ -10,6 +10,7 @@ namespace barvoznak {
 
 Form1::Form1(QWidget *parent) : QWidget(parent)
 {
+    installAccessibleFactory();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Barvoznak"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/icon.svg")));
