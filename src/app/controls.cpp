@@ -185,6 +185,12 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void Label::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_pressed = false;
+    event->accept();
+}
+
 Label *makeLabel(const QString &name, const QString &caption, QRect place, DesignFont font, bool transparent,
                  QWidget *parent, Qt::Alignment alignment, bool autoSize)
 {

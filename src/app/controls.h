@@ -64,6 +64,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // The second press of a double-click is not a click of its own, so a link opens once.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     bool m_autoSize = false;

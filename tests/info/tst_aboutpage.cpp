@@ -36,6 +36,7 @@ private slots:
     void webAddressMatchesUrl();
     void linkOpensAddress_data();
     void linkOpensAddress();
+    void doubleClickOpensOnce();
     void linkWithoutHandler();
     void descriptionBox();
     void inertClicks_data();
@@ -273,6 +274,17 @@ void TestAboutPage::linkOpensAddress()
     for (const QUrl &url : recorder.requests)
         QCOMPARE(url, QUrl(about::webUrl()));
     checkWindowResponds();
+}
+
+void TestAboutPage::doubleClickOpensOnce()
+{
+    // As the platform delivers it: a click, a second press, the double-click and its release.
+    QWidget *link = child("Label25");
+    const QPoint at = link->rect().center();
+    QTest::mouseClick(link, Qt::LeftButton, {}, at);
+    QTest::mousePress(link, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(link, Qt::LeftButton, {}, at);
+    QCOMPARE(recorder.requests.size(), 1);
 }
 
 void TestAboutPage::linkWithoutHandler()
