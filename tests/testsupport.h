@@ -4,6 +4,7 @@
 // and close the modal message box that an action opens.
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,6 +23,8 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttonCount = 0;
     bool hasOk = false;
+    QString accessibleName; // what a screen reader announces for the box
+    int accessibleRole = 0;
 };
 
 // Runs `action`, which is expected to open one modal message box; records it and closes it with a click on
@@ -40,6 +43,10 @@ inline SeenBox closeNextMessageBox(const std::function<void()> &action)
         box.text = open->text();
         box.icon = open->icon();
         box.buttonCount = int(open->buttons().size());
+        if (QAccessibleInterface *a = QAccessible::queryAccessibleInterface(open)) {
+            box.accessibleName = a->text(QAccessible::Name);
+            box.accessibleRole = int(a->role());
+        }
         QAbstractButton *ok = open->button(QMessageBox::Ok);
         box.hasOk = ok != nullptr;
         if (ok)

@@ -112,7 +112,10 @@ void Form1::ColorButton_Click(int band, int colorIndex)
 void Form1::paintShape(int band, std::uint8_t colorIndex)
 {
     const QColor color = paintColor(colorIndex);
-    Shape[static_cast<std::size_t>(band - 1)]->setColors(color, color);
+    BandShape *shape = Shape[static_cast<std::size_t>(band - 1)];
+    shape->setColors(color, color);
+    // Tells a screen-reader user, or one who cannot tell the colours apart, what the band shows.
+    shape->setAccessibleName(QStringLiteral("Proužek %1: %2").arg(band).arg(QString::fromUtf8(colorInfo(colorIndex).caption)));
 }
 
 void Form1::PaintBands()

@@ -25,6 +25,10 @@ private slots:
     void focusOrder();
     void accessibleControls_data();
     void accessibleControls();
+    void keyboardActivates_data();
+    void keyboardActivates();
+    void bandShapesTellTheirColour();
+    void messageBoxIsAnnounced();
     void minimises();
     void closingEndsTheProgram();
 
@@ -225,6 +229,58 @@ void TestWindow::accessibleControls()
     QCOMPARE(int(a->role()), role);
     if (!text.isEmpty())
         QCOMPARE(a->text(QAccessible::Name), text);
+}
+
+void TestWindow::keyboardActivates_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("bandCount");
+    QTest::addColumn<int>("band1");
+    QTest::newRow("yellow for band 1") << "Command5" << 5 << 5;
+    QTest::newRow("three bands") << "Option1" << 3 << 2;
+    QTest::newRow("four bands") << "Option2" << 4 << 2;
+}
+
+// Space on the focused colour button or option does what a click does.
+void TestWindow::keyboardActivates()
+{
+    QFETCH(QString, control);
+    QFETCH(int, bandCount);
+    QFETCH(int, band1);
+    auto *w = form->findChild<QWidget *>(control);
+    w->setFocus(Qt::TabFocusReason);
+    QVERIFY(w->hasFocus());
+    QTest::keyClick(w, Qt::Key_Space);
+    QCOMPARE(form->bandCount(), bandCount);
+    QCOMPARE(form->bandColor()[0], band1);
+}
+
+void TestWindow::bandShapesTellTheirColour()
+{
+    const auto name = [this](int band) {
+        return QAccessible::queryAccessibleInterface(form->findChild<QWidget *>(QStringLiteral("Shape%1").arg(band)))
+            ->text(QAccessible::Name);
+    };
+    QCOMPARE(name(1), QStringLiteral("Proužek 1: Hnědá"));
+    QCOMPARE(name(4), QStringLiteral("Proužek 4: Černá"));
+    QTest::mouseClick(form->findChild<QPushButton *>("Command5"), Qt::LeftButton);
+    QTest::mouseClick(form->findChild<QPushButton *>("Command60"), Qt::LeftButton);
+    QCOMPARE(name(1), QStringLiteral("Proužek 1: Žlutá"));
+    QCOMPARE(name(5), QStringLiteral("Proužek 5: Stříbrná"));
+    // A mode switch repaints bands 4 and 5, and their names follow.
+    QTest::mouseClick(form->findChild<QRadioButton *>("Option2"), Qt::LeftButton);
+    QCOMPARE(name(4), QStringLiteral("Proužek 4: Hnědá"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(form->findChild<QWidget *>("Shape1"))->role(),
+             QAccessible::Graphic);
+}
+
+void TestWindow::messageBoxIsAnnounced()
+{
+    const auto box = testsupport::closeNextMessageBox(
+        [this] { QTest::mouseClick(form->findChild<QLabel *>("Label7"), Qt::LeftButton); });
+    QVERIFY(box.seen);
+    QCOMPARE(box.accessibleName, QStringLiteral("Zkrácené značení je :"));
+    QVERIFY(box.accessibleRole == QAccessible::AlertMessage || box.accessibleRole == QAccessible::Dialog);
 }
 
 void TestWindow::minimises()
