@@ -55,10 +55,17 @@ void installAccessibleFactory()
 
 namespace {
 
-// The whole box of an option button is its click area, as the design's option buttons are.
-class WholeBoxClickStyle : public QProxyStyle {
+// The whole box of an option button is its click area, as the design's option buttons are, and its round
+// indicator fits the designed 13-pixel height.
+class OptionStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
+            return 12;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
     QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override
     {
         if (element == SE_RadioButtonClickRect)
@@ -334,7 +341,7 @@ QRadioButton *makeOption(const QString &name, const QString &caption, QRect plac
     // One style for all option buttons, living as long as the application.
     static QPointer<QStyle> style;
     if (!style) {
-        style = new WholeBoxClickStyle(QApplication::style()->name());
+        style = new OptionStyle(QApplication::style()->name());
         style->setParent(qApp);
     }
     auto *option = new QRadioButton(caption, parent);
