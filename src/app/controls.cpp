@@ -94,19 +94,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        // Tabs exactly as high as the designed tab row, so they never reach over the controls below.
-class TabRow : public QTabBar {
-public:
-    TabRow(int height, QWidget *parent) : QTabBar(parent), m_height(height) {}
-
-protected:
-    QSize tabSizeHint(int index) const override { return {QTabBar::tabSizeHint(index).width(), m_height}; }
-
-private:
-    int m_height;
-};
-
-// The page face is the dialog colour that opaque labels fill with, so they blend in.
+        // The page face is the dialog colour that opaque labels fill with, so they blend in.
         QPainter painter(this);
         painter.fillRect(rect(), palette().color(QPalette::Window));
         const QRect border = rect().adjusted(0, m_tabRowHeight - 1, -1, -1);
