@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("barvoznak"));
     QApplication::setApplicationVersion(QStringLiteral(BARVOZNAK_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("barvoznak"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.barvoznak"));
     // One look on every desktop, so the designed places and sizes hold everywhere.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
