@@ -1,0 +1,19 @@
+// The program's own start-up, as src/app/main.cpp does it, up to the main window's first frame.
+
+#include "app/form1.h"
+#include "firstframe.h"
+
+#include <QStyleFactory>
+
+int main(int argc, char *argv[])
+{
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("barvoznak"));
+    QApplication::setDesktopFileName(QStringLiteral("barvoznak"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    barvoznak::Form1 form;
+    return bench::runUntilFirstFrame(form, sinceMain, bench::verbose(argc, argv));
+}
