@@ -9,6 +9,7 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
+#include <QtMath>
 
 namespace barvoznak {
 
@@ -160,7 +161,12 @@ void Label::setCaption(const QString &text)
     setText(text);
     if (!m_autoSize)
         return;
-    const QSize size = sizeHint();
+    // One line of plain text: its advance and the font's line height are the whole size, and far cheaper to
+    // get than QLabel's size hint, which lays the text out three times over.
+    const QFontMetricsF metrics(font());
+    // The last glyph may reach past its advance; the box takes that in too, so no pixel is cut off.
+    const qreal overhang = text.isEmpty() ? 0 : qMax(0.0, -metrics.rightBearing(text.back()));
+    const QSize size(qCeil(metrics.horizontalAdvance(text) + overhang), qCeil(metrics.height()));
     const int left = alignment() & Qt::AlignHCenter ? (m_anchorX2 - size.width()) / 2 : m_anchorX2 / 2;
     setGeometry(left, y(), size.width(), size.height());
 }
