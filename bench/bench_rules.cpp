@@ -33,21 +33,22 @@ void BenchRules::readBands_data()
 {
     QTest::addColumn<int>("bandCount");
     QTest::addColumn<QList<int>>("values");
-    QTest::newRow("3 bands 1K0") << 3 << QList<int>{1, 0, 2, 0, 0};
-    QTest::newRow("4 bands 4K7") << 4 << QList<int>{4, 7, 2, 10, 0};
-    QTest::newRow("5 bands 12K3") << 5 << QList<int>{1, 2, 3, 2, 7};
-    QTest::newRow("5 bands 1R23") << 5 << QList<int>{1, 2, 3, 11, 1};
+    QTest::newRow("3 bands 1K0") << 3 << QList<int> { 1, 0, 2, 0, 0 };
+    QTest::newRow("4 bands 4K7") << 4 << QList<int> { 4, 7, 2, 10, 0 };
+    QTest::newRow("5 bands 12K3") << 5 << QList<int> { 1, 2, 3, 2, 7 };
+    QTest::newRow("5 bands 1R23") << 5 << QList<int> { 1, 2, 3, 11, 1 };
 }
 
 void BenchRules::readBands()
 {
     QFETCH(int, bandCount);
     QFETCH(QList<int>, values);
-    std::array<std::uint8_t, 5> v{};
+    std::array<std::uint8_t, 5> v {};
     for (int i = 0; i < 5; ++i)
         v[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(values[i]);
     QString value;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         const bands::Readout r = bands::readBands(bandCount, v, localeDecimalSeparator());
         value = *r.value;
     }
@@ -72,9 +73,7 @@ void BenchRules::decode()
     QFETCH(bool, fourChar);
     const auto form = fourChar ? smd::CodeForm::FourChar : smd::CodeForm::ThreeChar;
     std::optional<QString> caption;
-    QBENCHMARK {
-        caption = smd::decode(code, form, localeDecimalSeparator());
-    }
+    QBENCHMARK { caption = smd::decode(code, form, localeDecimalSeparator()); }
     QVERIFY(caption);
 }
 
@@ -97,7 +96,8 @@ void BenchRules::colourClick()
     auto *silver = form.findChild<QPushButton *>(QStringLiteral("Command48"));
     QVERIFY(red && silver && red->isVisible() && silver->isVisible());
     bool flip = false;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QTest::mouseClick(flip ? red : silver, Qt::LeftButton);
         flip = !flip;
         if (repaint)
@@ -124,7 +124,8 @@ void BenchRules::codeEntry()
     auto *box = form.findChild<QLineEdit *>(QStringLiteral("Text1"));
     QVERIFY(box);
     bool flip = false;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         box->setText(flip ? QStringLiteral("472") : QStringLiteral("4R7"));
         flip = !flip;
         if (repaint)

@@ -16,7 +16,11 @@ namespace bench {
 
 class FirstFrame : public QObject {
 public:
-    explicit FirstFrame(QWidget *window) : m_window(window) { window->installEventFilter(this); }
+    explicit FirstFrame(QWidget *window)
+        : m_window(window)
+    {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -52,7 +56,7 @@ inline int runUntilFirstFrame(QWidget &window, const QElapsedTimer &sinceMain, b
     }
     if (verbose)
         std::fprintf(stderr, "first frame %.2f ms after main() on %s\n", sinceMain.nsecsElapsed() / 1e6,
-                     qPrintable(QGuiApplication::platformName()));
+            qPrintable(QGuiApplication::platformName()));
     return 0;
 }
 

@@ -59,13 +59,13 @@ void check(int bandCount, const std::array<std::uint8_t, 5> &values, const QStri
 
     // Value and marking come from the same multiplier row: both or neither.
     require(r.value.has_value() == r.marking.has_value(), "value and marking go together", state,
-            r.value.value_or(r.marking.value_or(QString())));
+        r.value.value_or(r.marking.value_or(QString())));
     if (r.marking)
         require(isMarking(*r.marking), "marking is digits and one of R K M G", state, *r.marking);
     if (r.value) {
-        require(isNumberWithUnit(*r.value, separator,
-                                 {u" ohmů", u" kiloohmů", u" megaohmů", u" Megaohmů", u" Gigaohmů"}),
-                "value is a written number and one unit word", state, *r.value);
+        require(isNumberWithUnit(
+                    *r.value, separator, { u" ohmů", u" kiloohmů", u" megaohmů", u" Megaohmů", u" Gigaohmů" }),
+            "value is a written number and one unit word", state, *r.value);
         require(r.value->endsWith(r.unitWord), "value ends in its unit word", state, *r.value);
     }
     if (r.tolerance)
@@ -81,9 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     std::uint8_t state[6] = {};
     std::memcpy(state, data, std::min(size, sizeof state));
-    std::array<std::uint8_t, 5> values{};
+    std::array<std::uint8_t, 5> values {};
     std::copy(state + 1, state + 6, values.begin());
-    for (const char *separator : {",", "."})
+    for (const char *separator : { ",", "." })
         check(state[0], values, QString::fromLatin1(separator));
     return 0;
 }

@@ -15,24 +15,25 @@ using namespace fuzzchecks;
 
 namespace {
 
-constexpr smd::CodeForm kForms[] = {smd::CodeForm::ThreeChar, smd::CodeForm::FourChar};
+constexpr smd::CodeForm kForms[] = { smd::CodeForm::ThreeChar, smd::CodeForm::FourChar };
 
 const QString &separator(int i)
 {
-    static const QString separators[] = {QStringLiteral(","), QStringLiteral(".")};
+    static const QString separators[] = { QStringLiteral(","), QStringLiteral(".") };
     return separators[i];
 }
 
-void checkCaption(QStringView code, const std::optional<QString> &caption, smd::CodeForm form,
-                  const QString &decimalSeparator)
+void checkCaption(
+    QStringView code, const std::optional<QString> &caption, smd::CodeForm form, const QString &decimalSeparator)
 {
     // A code of any other length keeps the last result: nothing to show.
     const bool fullLength = codePoints(code) == smd::codeLength(form);
     require(caption.has_value() == fullLength, "decode answers exactly for a full-length code", code,
-            caption.value_or(QString()));
+        caption.value_or(QString()));
     if (caption)
-        require(isNumberWithUnit(*caption, decimalSeparator, {u" ohmu", u" kiloohmu", u" megaohmu", u" gigaohmu"}),
-                "caption is a written number and one unit word", code, *caption);
+        require(
+            isNumberWithUnit(*caption, decimalSeparator, { u" ohmu", u" kiloohmu", u" megaohmu", u" gigaohmu" }),
+            "caption is a written number and one unit word", code, *caption);
 }
 
 void checkCutBack(const QString &text, const QString &cut, smd::CodeForm form)
@@ -40,10 +41,10 @@ void checkCutBack(const QString &text, const QString &cut, smd::CodeForm form)
     const qsizetype length = smd::codeLength(form);
     require(text.startsWith(cut), "cutBack keeps the beginning of the text", text, cut);
     require(codePoints(cut) == std::min(length, codePoints(text)),
-            "cutBack keeps the first code-length characters", text, cut);
+        "cutBack keeps the first code-length characters", text, cut);
     for (qsizetype i = 0; i < cut.size(); ++i)
-        require(!loneSurrogateAt(cut, i) || loneSurrogateAt(text, i), "cutBack splits no surrogate pair", text,
-                cut);
+        require(
+            !loneSurrogateAt(cut, i) || loneSurrogateAt(text, i), "cutBack splits no surrogate pair", text, cut);
 }
 
 void checkReadNumber(const QString &text)
@@ -51,8 +52,8 @@ void checkReadNumber(const QString &text)
     const Decimal d = smd::readNumber(text);
     const bool normal = d.mantissa == 0 ? d.exponent == 0 : d.mantissa % 10 != 0;
     require(normal && d.exponent >= -100000 && d.exponent <= 100000,
-            "readNumber gives no trailing zeros and a bounded exponent", text,
-            QString::number(d.mantissa) + u'e' + QString::number(d.exponent));
+        "readNumber gives no trailing zeros and a bounded exponent", text,
+        QString::number(d.mantissa) + u'e' + QString::number(d.exponent));
 }
 
 void checkText(const QString &text)

@@ -24,8 +24,8 @@ inline QByteArray codeUnits(QStringView text)
 [[noreturn]] inline void fail(const char *rule, QStringView input, QStringView result)
 {
     std::fprintf(stderr, "\nbroken rule: %s\n  input  [%s] \"%s\"\n  result [%s] \"%s\"\n", rule,
-                 codeUnits(input).constData(), input.toUtf8().constData(), codeUnits(result).constData(),
-                 result.toUtf8().constData());
+        codeUnits(input).constData(), input.toUtf8().constData(), codeUnits(result).constData(),
+        result.toUtf8().constData());
     std::abort();
 }
 

@@ -71,13 +71,13 @@ inline SeenBox closeNextMessageBox(const std::function<void()> &action)
 } // namespace testsupport
 
 // Headless unless the environment chose a platform, and in the program's own style.
-#define BARVOZNAK_GUI_TEST_MAIN(TestObject)                                                                 \
-    int main(int argc, char *argv[])                                                                        \
-    {                                                                                                       \
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))                                                  \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                        \
-        QApplication app(argc, argv);                                                                       \
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));                            \
-        TestObject test;                                                                                    \
-        return QTest::qExec(&test, argc, argv);                                                             \
+#define BARVOZNAK_GUI_TEST_MAIN(TestObject)                                                                       \
+    int main(int argc, char *argv[])                                                                              \
+    {                                                                                                             \
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))                                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                              \
+        QApplication app(argc, argv);                                                                             \
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));                                  \
+        TestObject test;                                                                                          \
+        return QTest::qExec(&test, argc, argv);                                                                   \
     }

@@ -16,8 +16,8 @@ namespace barvoznak {
 QFont designFont(DesignFont kind)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
+    font.setFamilies(
+        { QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial") });
     font.setStyleHint(QFont::SansSerif);
     // The design's point sizes at 96 dots per inch, as logical pixels: 8.25 pt is 11 px, 9.75 pt is 13 px.
     font.setPixelSize(kind == DesignFont::Bold975 ? 13 : 11);
@@ -78,10 +78,14 @@ public:
 // Tabs exactly as high as the designed tab row, so they never reach over the controls below.
 class TabRow : public QTabBar {
 public:
-    TabRow(int height, QWidget *parent) : QTabBar(parent), m_height(height) {}
+    TabRow(int height, QWidget *parent)
+        : QTabBar(parent)
+        , m_height(height)
+    {
+    }
 
 protected:
-    QSize tabSizeHint(int index) const override { return {QTabBar::tabSizeHint(index).width(), m_height}; }
+    QSize tabSizeHint(int index) const override { return { QTabBar::tabSizeHint(index).width(), m_height }; }
 
 private:
     int m_height;
@@ -90,7 +94,11 @@ private:
 // The page face with the tab control's raised border below the tab row.
 class TabPage : public QWidget {
 public:
-    TabPage(int tabRowHeight, QWidget *parent) : QWidget(parent), m_tabRowHeight(tabRowHeight) {}
+    TabPage(int tabRowHeight, QWidget *parent)
+        : QWidget(parent)
+        , m_tabRowHeight(tabRowHeight)
+    {
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -117,8 +125,10 @@ private:
 } // namespace
 
 SSTab::SSTab(int tabRowHeight, QWidget *parent)
-    : QWidget(parent), m_tabRowHeight(tabRowHeight), m_pages(new QStackedWidget(this)),
-      m_tabBar(new TabRow(tabRowHeight, this))
+    : QWidget(parent)
+    , m_tabRowHeight(tabRowHeight)
+    , m_pages(new QStackedWidget(this))
+    , m_tabBar(new TabRow(tabRowHeight, this))
 {
     m_tabBar->setExpanding(true);
     m_tabBar->setDrawBase(false);
@@ -142,7 +152,8 @@ void SSTab::resizeEvent(QResizeEvent *)
     m_tabBar->setGeometry(0, 0, width(), m_tabRowHeight);
 }
 
-Label::Label(const QString &name, QWidget *parent) : QLabel(parent)
+Label::Label(const QString &name, QWidget *parent)
+    : QLabel(parent)
 {
     setObjectName(name);
 }
@@ -179,7 +190,8 @@ void Label::mousePressEvent(QMouseEvent *event)
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click
+        = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
     if (click)
@@ -193,7 +205,7 @@ void Label::mouseDoubleClickEvent(QMouseEvent *event)
 }
 
 Label *makeLabel(const QString &name, const QString &caption, QRect place, DesignFont font, bool transparent,
-                 QWidget *parent, Qt::Alignment alignment, bool autoSize)
+    QWidget *parent, Qt::Alignment alignment, bool autoSize)
 {
     auto *label = new Label(name, parent);
     label->setFont(designFont(font));
@@ -206,7 +218,8 @@ Label *makeLabel(const QString &name, const QString &caption, QRect place, Desig
 }
 
 Picture::Picture(const QString &name, const QString &resource, QWidget *parent)
-    : QWidget(parent), m_resource(resource)
+    : QWidget(parent)
+    , m_resource(resource)
 {
     installAccessibleFactory();
     setObjectName(name);
@@ -237,7 +250,9 @@ void Picture::paintEvent(QPaintEvent *)
     painter.drawPixmap(rect(), m_raster);
 }
 
-BandShape::BandShape(int band, bool rounded, QWidget *parent) : QWidget(parent), m_rounded(rounded)
+BandShape::BandShape(int band, bool rounded, QWidget *parent)
+    : QWidget(parent)
+    , m_rounded(rounded)
 {
     installAccessibleFactory();
     setObjectName(QStringLiteral("Shape%1").arg(band));
@@ -264,7 +279,8 @@ void BandShape::paintEvent(QPaintEvent *)
 }
 
 ColorButton::ColorButton(const QString &name, const QString &caption, QColor face, QWidget *parent)
-    : QPushButton(caption, parent), m_face(face)
+    : QPushButton(caption, parent)
+    , m_face(face)
 {
     setObjectName(name);
 }
@@ -308,7 +324,8 @@ void ColorButton::paintEvent(QPaintEvent *)
     }
 }
 
-Frame::Frame(const QString &name, const QString &caption, QWidget *parent) : QGroupBox(caption, parent)
+Frame::Frame(const QString &name, const QString &caption, QWidget *parent)
+    : QGroupBox(caption, parent)
 {
     setObjectName(name);
 }
@@ -345,7 +362,8 @@ QRadioButton *makeOption(const QString &name, const QString &caption, QRect plac
     return option;
 }
 
-DesignLine::DesignLine(const QString &name, QLine line, QWidget *parent) : QWidget(parent)
+DesignLine::DesignLine(const QString &name, QLine line, QWidget *parent)
+    : QWidget(parent)
 {
     installAccessibleFactory();
     setObjectName(name);

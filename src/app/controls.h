@@ -76,7 +76,7 @@ private:
 // A label of the design: bold or dialog font, opaque or transparent, auto-sized unless told otherwise (a
 // centred one grows about its centre).
 Label *makeLabel(const QString &name, const QString &caption, QRect place, DesignFont font, bool transparent,
-                 QWidget *parent, Qt::Alignment alignment = Qt::AlignLeft, bool autoSize = true);
+    QWidget *parent, Qt::Alignment alignment = Qt::AlignLeft, bool autoSize = true);
 
 // A picture from the resources: an SVG drawn as vectors, or a raster with an "@2x" twin for high-density
 // screens. It is read on first paint so the pages that are not shown cost nothing at start-up.

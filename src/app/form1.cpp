@@ -8,7 +8,8 @@
 
 namespace barvoznak {
 
-Form1::Form1(QWidget *parent) : QWidget(parent)
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
 {
     installAccessibleFactory();
     setObjectName(QStringLiteral("Form1"));
@@ -16,7 +17,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setWindowIcon(QIcon(QStringLiteral(":/assets/icon.svg")));
     // A fixed frame with a close box and no maximise box; the minimise box comes with the load step.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+        | Qt::WindowCloseButtonHint);
     setFixedSize(design::px(design::Form1).size());
     setFont(designFont(DesignFont::Dialog));
 
@@ -37,8 +38,8 @@ void Form1::Form_Load()
 {
     EnableMinimizeButton(*this);
     BandCount = 5;
-    BandColor = {2, 1, 1, 1, 2};
-    BandValue = {1, 0, 0, 0, 1};
+    BandColor = { 2, 1, 1, 1, 2 };
+    BandValue = { 1, 0, 0, 0, 1 };
     LayoutFiveBands();
 }
 

@@ -68,37 +68,37 @@ private:
     void showMessage(const QString &title, const QString &text);
 
     // Band state: BandValue is always BandColor - 1 once a handler has finished.
-    std::array<std::uint8_t, 5> BandColor{2, 1, 1, 1, 2};
-    std::array<std::uint8_t, 5> BandValue{1, 0, 0, 0, 1};
+    std::array<std::uint8_t, 5> BandColor { 2, 1, 1, 1, 2 };
+    std::array<std::uint8_t, 5> BandValue { 1, 0, 0, 0, 1 };
     std::uint8_t BandCount = 5;
 
     SSTab *SSTab1 = nullptr;
 
-    Label *Label20 = nullptr;                   // page title
-    Picture *Image1 = nullptr;                  // resistor drawing
-    std::array<BandShape *, 5> Shape{};         // the band bodies over the drawing
-    Label *Label9 = nullptr;                    // value under the body (copy of Label6)
+    Label *Label20 = nullptr; // page title
+    Picture *Image1 = nullptr; // resistor drawing
+    std::array<BandShape *, 5> Shape {}; // the band bodies over the drawing
+    Label *Label9 = nullptr; // value under the body (copy of Label6)
     // Colour buttons by band and ColorIndex; null where a band has no button for a colour.
-    std::array<std::array<ColorButton *, 12>, 5> Command{};
-    Frame *Frame1 = nullptr;                // band count
-    QRadioButton *Option1 = nullptr;            // 3 bands
-    QRadioButton *Option2 = nullptr;            // 4 bands
-    QRadioButton *Option3 = nullptr;            // 5 bands
-    Label *Label8 = nullptr;                    // "Hodnota :"
-    Label *Label6 = nullptr;                    // value with unit word
-    Label *Label7 = nullptr;                    // short marking
-    Label *Label10 = nullptr;                   // tolerance
+    std::array<std::array<ColorButton *, 12>, 5> Command {};
+    Frame *Frame1 = nullptr; // band count
+    QRadioButton *Option1 = nullptr; // 3 bands
+    QRadioButton *Option2 = nullptr; // 4 bands
+    QRadioButton *Option3 = nullptr; // 5 bands
+    Label *Label8 = nullptr; // "Hodnota :"
+    Label *Label6 = nullptr; // value with unit word
+    Label *Label7 = nullptr; // short marking
+    Label *Label10 = nullptr; // tolerance
 
-    Frame *Frame2 = nullptr;                // three-character code
+    Frame *Frame2 = nullptr; // three-character code
     QLineEdit *Text1 = nullptr;
-    Label *Label5 = nullptr;                    // its value
-    Frame *Frame3 = nullptr;                // four-character code
+    Label *Label5 = nullptr; // its value
+    Frame *Frame3 = nullptr; // four-character code
     QLineEdit *Text2 = nullptr;
-    Label *Label13 = nullptr;                   // its value
-    Picture *Image2 = nullptr;                  // chip drawing
+    Label *Label13 = nullptr; // its value
+    Picture *Image2 = nullptr; // chip drawing
 
-    Label *Label22 = nullptr;                   // opens the description
-    Label *Label25 = nullptr;                   // opens the maker's web page
+    Label *Label22 = nullptr; // opens the description
+    Label *Label25 = nullptr; // opens the maker's web page
 };
 
 } // namespace barvoznak

@@ -17,25 +17,25 @@ inline constexpr int kBandTotal = 5;
 
 struct ColorInfo {
     const char *caption; // Czech colour name on the buttons, UTF-8
-    const char *name;    // English name, for the code and the tests
+    const char *name; // English name, for the code and the tests
     std::uint32_t value; // paint colour, 0x00BBGGRR
 };
 
 // One table for the buttons' faces and the band paint alike.
-inline constexpr std::array<ColorInfo, kColorCount> kColors{{
-    {"Černá", "black", 0},
-    {"Hnědá", "brown", 16576},
-    {"Červená", "red", 255},
-    {"Oranžová", "orange", 33023},
-    {"Žlutá", "yellow", 65535},
-    {"Zelená", "green", 65280},
-    {"Modrá", "blue", 16711680},
-    {"Fialová", "violet", 16711935},
-    {"Šedá", "grey", 8421504},
-    {"Bílá", "white", 16777215},
-    {"Zlatá", "gold", 4246499},
-    {"Stříbrná", "silver", 12632256},
-}};
+inline constexpr std::array<ColorInfo, kColorCount> kColors { {
+    { "Černá", "black", 0 },
+    { "Hnědá", "brown", 16576 },
+    { "Červená", "red", 255 },
+    { "Oranžová", "orange", 33023 },
+    { "Žlutá", "yellow", 65535 },
+    { "Zelená", "green", 65280 },
+    { "Modrá", "blue", 16711680 },
+    { "Fialová", "violet", 16711935 },
+    { "Šedá", "grey", 8421504 },
+    { "Bílá", "white", 16777215 },
+    { "Zlatá", "gold", 4246499 },
+    { "Stříbrná", "silver", 12632256 },
+} };
 
 constexpr bool isColorIndex(int c) { return c >= 1 && c <= kColorCount; }
 constexpr const ColorInfo &colorInfo(ColorIndex c) { return kColors[static_cast<std::size_t>(c - 1)]; }
@@ -45,12 +45,16 @@ constexpr const ColorInfo &colorInfo(ColorIndex c) { return kColors[static_cast<
 constexpr bool bandRecognises(int band, int c)
 {
     switch (band) {
-    case 1: return c >= 2 && c <= 10;
-    case 2: return c >= 1 && c <= 10;
+    case 1:
+        return c >= 2 && c <= 10;
+    case 2:
+        return c >= 1 && c <= 10;
     case 3:
     case 4:
-    case 5: return isColorIndex(c);
-    default: return false;
+    case 5:
+        return isColorIndex(c);
+    default:
+        return false;
     }
 }
 
@@ -72,10 +76,14 @@ constexpr bool buttonShown(int bandCount, int band, int c)
     if (!buttonExists(band, c))
         return false;
     switch (bandCount) {
-    case 3: return band <= 3;
-    case 4: return band <= 3 || (band == 4 && buttonExists(5, c));
-    case 5: return band != 3 || c <= 10;
-    default: return false;
+    case 3:
+        return band <= 3;
+    case 4:
+        return band <= 3 || (band == 4 && buttonExists(5, c));
+    case 5:
+        return band != 3 || c <= 10;
+    default:
+        return false;
     }
 }
 

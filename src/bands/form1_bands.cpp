@@ -20,13 +20,12 @@ QColor paintColor(ColorIndex c)
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-
 } // namespace
 
 void Form1::buildBandsPage(QWidget *page)
 {
     Label20 = makeLabel(QStringLiteral("Label20"), QStringLiteral("Uhlíkový rezistor 0,25W - velikost 0207"),
-                        design::px(design::Label20), DesignFont::Bold825, false, page, Qt::AlignHCenter);
+        design::px(design::Label20), DesignFont::Bold825, false, page, Qt::AlignHCenter);
 
     Image1 = new Picture(QStringLiteral("Image1"), QStringLiteral(":/assets/resistor.svg"), page);
     Image1->setGeometry(design::px(design::Image1));
@@ -39,8 +38,8 @@ void Form1::buildBandsPage(QWidget *page)
         paintShape(band, BandColor[static_cast<std::size_t>(band - 1)]);
     }
 
-    Label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("100 ohmů"), design::px(design::Label9), DesignFont::Dialog,
-                       true, page, Qt::AlignHCenter);
+    Label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("100 ohmů"), design::px(design::Label9),
+        DesignFont::Dialog, true, page, Qt::AlignHCenter);
 
     for (int band = 1; band <= kBandTotal; ++band) {
         for (int c = 1; c <= kColorCount; ++c) {
@@ -48,12 +47,10 @@ void Form1::buildBandsPage(QWidget *page)
                 continue;
             const auto colorIndex = static_cast<ColorIndex>(c);
             auto *button = new ColorButton(QStringLiteral("Command%1").arg(buttonNumber(band, c)),
-                                           QString::fromUtf8(colorInfo(colorIndex).caption), paintColor(colorIndex),
-                                           page);
+                QString::fromUtf8(colorInfo(colorIndex).caption), paintColor(colorIndex), page);
             button->setGeometry(design::px(design::colorButton(band, c)));
-            connect(button, &QPushButton::clicked, this, [this, band, colorIndex] {
-                ColorButton_Click(band, colorIndex);
-            });
+            connect(button, &QPushButton::clicked, this,
+                [this, band, colorIndex] { ColorButton_Click(band, colorIndex); });
             Command[static_cast<std::size_t>(band - 1)][static_cast<std::size_t>(c - 1)] = button;
         }
     }
@@ -62,25 +59,28 @@ void Form1::buildBandsPage(QWidget *page)
 
     Frame1 = new Frame(QStringLiteral("Frame1"), QStringLiteral("Počet proužků"), page);
     Frame1->setGeometry(design::px(design::Frame1));
-    Option1 = makeOption(QStringLiteral("Option1"), QStringLiteral("3 proužky"), design::px(design::Option1), Frame1);
-    Option2 = makeOption(QStringLiteral("Option2"), QStringLiteral("4 proužky"), design::px(design::Option2), Frame1);
-    Option3 = makeOption(QStringLiteral("Option3"), QStringLiteral("5 proužků"), design::px(design::Option3), Frame1);
+    Option1
+        = makeOption(QStringLiteral("Option1"), QStringLiteral("3 proužky"), design::px(design::Option1), Frame1);
+    Option2
+        = makeOption(QStringLiteral("Option2"), QStringLiteral("4 proužky"), design::px(design::Option2), Frame1);
+    Option3
+        = makeOption(QStringLiteral("Option3"), QStringLiteral("5 proužků"), design::px(design::Option3), Frame1);
     Option3->setChecked(true);
     // A click on the option already chosen runs its handler again, as a click on any option does.
     connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
     connect(Option3, &QRadioButton::clicked, this, &Form1::Option3_Click);
 
-    Label8 = makeLabel(QStringLiteral("Label8"), QStringLiteral("Hodnota :"), design::px(design::Label8), DesignFont::Bold975,
-                       false, page);
+    Label8 = makeLabel(QStringLiteral("Label8"), QStringLiteral("Hodnota :"), design::px(design::Label8),
+        DesignFont::Bold975, false, page);
     new DesignLine(QStringLiteral("Line1"), design::px(design::Line1), page);
-    Label6 = makeLabel(QStringLiteral("Label6"), QStringLiteral("100 ohmů"), design::px(design::Label6), DesignFont::Bold975,
-                       true, page);
-    Label7 = makeLabel(QStringLiteral("Label7"), QStringLiteral("100R"), design::px(design::Label7), DesignFont::Bold975, true,
-                       page);
+    Label6 = makeLabel(QStringLiteral("Label6"), QStringLiteral("100 ohmů"), design::px(design::Label6),
+        DesignFont::Bold975, true, page);
+    Label7 = makeLabel(QStringLiteral("Label7"), QStringLiteral("100R"), design::px(design::Label7),
+        DesignFont::Bold975, true, page);
     new DesignLine(QStringLiteral("Line2"), design::px(design::Line2), page);
-    Label10 = makeLabel(QStringLiteral("Label10"), QStringLiteral("1%"), design::px(design::Label10), DesignFont::Bold975,
-                        false, page);
+    Label10 = makeLabel(QStringLiteral("Label10"), QStringLiteral("1%"), design::px(design::Label10),
+        DesignFont::Bold975, false, page);
     connect(Label6, &Label::clicked, this, &Form1::Label6_Click);
     connect(Label7, &Label::clicked, this, &Form1::Label7_Click);
     connect(Label10, &Label::clicked, this, &Form1::Label10_Click);
@@ -115,7 +115,8 @@ void Form1::paintShape(int band, std::uint8_t colorIndex)
     BandShape *shape = Shape[static_cast<std::size_t>(band - 1)];
     shape->setColors(color, color);
     // Tells a screen-reader user, or one who cannot tell the colours apart, what the band shows.
-    shape->setAccessibleName(QStringLiteral("Proužek %1: %2").arg(band).arg(QString::fromUtf8(colorInfo(colorIndex).caption)));
+    shape->setAccessibleName(
+        QStringLiteral("Proužek %1: %2").arg(band).arg(QString::fromUtf8(colorInfo(colorIndex).caption)));
 }
 
 void Form1::PaintBands()

@@ -13,8 +13,8 @@ namespace barvoznak::bands {
 // What the colour-band page shows for one band state. A field left empty means "keep the caption": a
 // tolerance band without a tolerance row, or a multiplier code outside the tables.
 struct Readout {
-    std::optional<QString> value;     // "4,7 kiloohmů" (Label6, Label9)
-    std::optional<QString> marking;   // "4K7" (Label7)
+    std::optional<QString> value; // "4,7 kiloohmů" (Label6, Label9)
+    std::optional<QString> marking; // "4K7" (Label7)
     std::optional<QString> tolerance; // "±5 %" (Label10)
     Decimal valueInUnit;
     QString unitWord;
@@ -27,7 +27,6 @@ std::optional<QString> toleranceText(int code);
 // bands three digits and a multiplier; the tolerance comes from band 4 (four bands) or band 5 (five).
 // Digits are the code values as written (a value of 10 or 11 writes two characters), so no state reads
 // outside the tables.
-Readout readBands(int bandCount, const std::array<std::uint8_t, 5> &bandValue,
-                  const QString &decimalSeparator);
+Readout readBands(int bandCount, const std::array<std::uint8_t, 5> &bandValue, const QString &decimalSeparator);
 
 } // namespace barvoznak::bands

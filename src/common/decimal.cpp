@@ -21,7 +21,7 @@ Digits normalise(Decimal value)
     Digits d;
     d.exponent = value.exponent;
     if (magnitude == 0)
-        return {"0", 0};
+        return { "0", 0 };
     while (magnitude % 10 == 0) {
         magnitude /= 10;
         ++d.exponent;
@@ -77,7 +77,7 @@ QString writeNumber(Decimal value, const QString &decimalSeparator)
             result += decimalSeparator + QString::fromStdString(d.text.substr(1));
         const std::string exp = std::to_string(e);
         result += QStringLiteral("E+") + (exp.size() < 2 ? QStringLiteral("0") : QString())
-                  + QString::fromStdString(exp);
+            + QString::fromStdString(exp);
         return result;
     }
 
@@ -99,9 +99,6 @@ QString writeNumber(Decimal value, const QString &decimalSeparator)
     return QString::fromStdString(out) + decimalSeparator + QString::fromStdString(fraction);
 }
 
-QString localeDecimalSeparator()
-{
-    return QLocale().decimalPoint();
-}
+QString localeDecimalSeparator() { return QLocale().decimalPoint(); }
 
 } // namespace barvoznak

@@ -9,6 +9,6 @@ QString shortVersion(); // "v1.2."
 QString copyright();
 QString author();
 QString webAddress(); // as shown
-QString webUrl();     // as opened
+QString webUrl(); // as opened
 
 } // namespace barvoznak::about

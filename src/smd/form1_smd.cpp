@@ -29,12 +29,10 @@ struct DecoderDesign {
 };
 
 // The upper frame takes the three-character code, the lower one the four-character code.
-constexpr DecoderDesign kThreeChar{"Frame2", "Tolerance 1%", design::Frame2, "Label3", design::Label3, "Text1",
-                                   design::Text1, "000", Qt::AlignHCenter, "Label4", design::Label4,
-                                   "Hodnota  :", "Label5", design::Label5};
-constexpr DecoderDesign kFourChar{"Frame3", "Tolerance 5%", design::Frame3, "Label11", design::Label11, "Text2",
-                                  design::Text2, "0000", Qt::AlignRight, "Label12", design::Label12, "Hodnota :",
-                                  "Label13", design::Label13};
+constexpr DecoderDesign kThreeChar { "Frame2", "Tolerance 1%", design::Frame2, "Label3", design::Label3, "Text1",
+    design::Text1, "000", Qt::AlignHCenter, "Label4", design::Label4, "Hodnota  :", "Label5", design::Label5 };
+constexpr DecoderDesign kFourChar { "Frame3", "Tolerance 5%", design::Frame3, "Label11", design::Label11, "Text2",
+    design::Text2, "0000", Qt::AlignRight, "Label12", design::Label12, "Hodnota :", "Label13", design::Label13 };
 
 } // namespace
 
@@ -44,16 +42,16 @@ void Form1::buildSmdPage(QWidget *page)
         frame = new Frame(QString::fromUtf8(d.frameName), QString::fromUtf8(d.frameCaption), page);
         frame->setGeometry(design::px(d.frame));
         makeLabel(QString::fromUtf8(d.promptName), QStringLiteral("Číslo na rezistoru  :"), design::px(d.prompt),
-                  DesignFont::Bold975, true, frame);
+            DesignFont::Bold975, true, frame);
         box = new QLineEdit(QString::fromUtf8(d.initialCode), frame);
         box->setObjectName(QString::fromUtf8(d.boxName));
         box->setFont(designFont(DesignFont::Bold975));
         box->setAlignment(d.boxAlignment | Qt::AlignVCenter);
         box->setGeometry(design::px(d.box));
         makeLabel(QString::fromUtf8(d.valueCaptionName), QString::fromUtf8(d.valueCaptionText),
-                  design::px(d.valueCaption), DesignFont::Bold975, true, frame);
+            design::px(d.valueCaption), DesignFont::Bold975, true, frame);
         result = makeLabel(QString::fromUtf8(d.resultName), QStringLiteral("0 ohmu"), design::px(d.result),
-                           DesignFont::Bold975, true, frame);
+            DesignFont::Bold975, true, frame);
     };
     build(kThreeChar, Frame2, Text1, Label5);
     build(kFourChar, Frame3, Text2, Label13);

@@ -24,22 +24,22 @@ struct Scale {
 
 struct MultiplierRow {
     Scale threeChar; // two digits + multiplier
-    Scale fourChar;  // three digits + multiplier
+    Scale fourChar; // three digits + multiplier
 };
 
 // Indexed by the multiplier digit. The unit follows the digit alone, never the size of the result.
-constexpr std::array<MultiplierRow, 10> kMultiplierRows{{
-    {{0, kOhms}, {0, kOhms}},
-    {{1, kOhms}, {-2, kKiloohms}},
-    {{-1, kKiloohms}, {-1, kKiloohms}},
-    {{0, kKiloohms}, {0, kKiloohms}},
-    {{1, kKiloohms}, {-2, kMegaohms}},
-    {{-1, kMegaohms}, {-1, kMegaohms}},
-    {{0, kMegaohms}, {0, kMegaohms}},
-    {{1, kMegaohms}, {-2, kGigaohms}},
-    {{-1, kGigaohms}, {-1, kGigaohms}},
-    {{0, kGigaohms}, {0, kGigaohms}},
-}};
+constexpr std::array<MultiplierRow, 10> kMultiplierRows { {
+    { { 0, kOhms }, { 0, kOhms } },
+    { { 1, kOhms }, { -2, kKiloohms } },
+    { { -1, kKiloohms }, { -1, kKiloohms } },
+    { { 0, kKiloohms }, { 0, kKiloohms } },
+    { { 1, kKiloohms }, { -2, kMegaohms } },
+    { { -1, kMegaohms }, { -1, kMegaohms } },
+    { { 0, kMegaohms }, { 0, kMegaohms } },
+    { { 1, kMegaohms }, { -2, kGigaohms } },
+    { { -1, kGigaohms }, { -1, kGigaohms } },
+    { { 0, kGigaohms }, { 0, kGigaohms } },
+} };
 
 // Beyond this the value is nonsense anyway; the bound keeps every later exponent sum far from overflow.
 constexpr long long kExponentLimit = 100000;
@@ -87,7 +87,7 @@ Decimal finish(std::int64_t magnitude, long long exponent, bool negative)
         ++exponent;
     }
     exponent = std::clamp(exponent, -kExponentLimit, kExponentLimit);
-    return {negative ? -magnitude : magnitude, static_cast<int>(exponent)};
+    return { negative ? -magnitude : magnitude, static_cast<int>(exponent) };
 }
 
 // "4R7", "R47", "47R": digits and exactly one R, read as ohms with R as the decimal point.
@@ -188,10 +188,7 @@ Decimal readNumber(QStringView text)
     return finish(magnitude, exponent, negative);
 }
 
-int codeLength(CodeForm form)
-{
-    return form == CodeForm::ThreeChar ? 3 : 4;
-}
+int codeLength(CodeForm form) { return form == CodeForm::ThreeChar ? 3 : 4; }
 
 int characterCount(QStringView text)
 {
@@ -213,9 +210,8 @@ std::optional<QString> decode(QStringView code, CodeForm form, const QString &de
     if (characterCount(code) != length)
         return std::nullopt;
 
-    const auto scaleOf = [form](const MultiplierRow &row) {
-        return form == CodeForm::ThreeChar ? row.threeChar : row.fourChar;
-    };
+    const auto scaleOf
+        = [form](const MultiplierRow &row) { return form == CodeForm::ThreeChar ? row.threeChar : row.fourChar; };
     if (const std::optional<Decimal> ohms = readRNotation(code))
         return writeNumber(*ohms, decimalSeparator) + QString::fromUtf8(scaleOf(kMultiplierRows[0]).unitWord);
 
@@ -224,10 +220,10 @@ std::optional<QString> decode(QStringView code, CodeForm form, const QString &de
     const Decimal multiplier = readNumber(code.sliced(multiplierAt));
     // Only a plain digit picks its row; anything else reads as row 0, so the index stays inside the table.
     const bool isRow = multiplier.exponent == 0 && multiplier.mantissa >= 0
-                       && multiplier.mantissa < static_cast<std::int64_t>(kMultiplierRows.size());
+        && multiplier.mantissa < static_cast<std::int64_t>(kMultiplierRows.size());
     const Scale scale = scaleOf(kMultiplierRows[isRow ? static_cast<std::size_t>(multiplier.mantissa) : 0]);
-    return writeNumber({value.mantissa, value.exponent + scale.exponent}, decimalSeparator)
-           + QString::fromUtf8(scale.unitWord);
+    return writeNumber({ value.mantissa, value.exponent + scale.exponent }, decimalSeparator)
+        + QString::fromUtf8(scale.unitWord);
 }
 
 } // namespace barvoznak::smd

@@ -30,11 +30,20 @@ constexpr quint32 kDefaultSeed = 20260412;
 constexpr int kDefaultActions = 10000;
 
 // The band paints as the user sees them, 1 black … 12 silver.
-constexpr std::array<QRgb, 12> kPaint{{
-    qRgb(0, 0, 0), qRgb(192, 64, 0), qRgb(255, 0, 0), qRgb(255, 128, 0), qRgb(255, 255, 0), qRgb(0, 255, 0),
-    qRgb(0, 0, 255), qRgb(255, 0, 255), qRgb(128, 128, 128), qRgb(255, 255, 255), qRgb(227, 203, 64),
+constexpr std::array<QRgb, 12> kPaint { {
+    qRgb(0, 0, 0),
+    qRgb(192, 64, 0),
+    qRgb(255, 0, 0),
+    qRgb(255, 128, 0),
+    qRgb(255, 255, 0),
+    qRgb(0, 255, 0),
+    qRgb(0, 0, 255),
+    qRgb(255, 0, 255),
+    qRgb(128, 128, 128),
+    qRgb(255, 255, 255),
+    qRgb(227, 203, 64),
     qRgb(192, 192, 192),
-}};
+} };
 constexpr int kGold = 11, kSilver = 12, kBlack = 1, kBrown = 2;
 
 int colourOfPaint(QColor c)
@@ -47,24 +56,33 @@ int colourOfPaint(QColor c)
 
 // Colour buttons showing per band column in each mode: digit columns offer black to white (band 1 without
 // black), multiplier columns all twelve, tolerance columns the eight tolerance colours.
-constexpr std::array<std::array<int, 5>, 3> kShowingPerColumn{{
-    {9, 10, 12, 0, 0},
-    {9, 10, 12, 8, 0},
-    {9, 10, 10, 12, 8},
-}};
+constexpr std::array<std::array<int, 5>, 3> kShowingPerColumn { {
+    { 9, 10, 12, 0, 0 },
+    { 9, 10, 12, 8, 0 },
+    { 9, 10, 10, 12, 8 },
+} };
 
 std::optional<QString> toleranceCaption(int code)
 {
     switch (code) {
-    case 1: return QStringLiteral("±1 %");
-    case 2: return QStringLiteral("±2 %");
-    case 5: return QStringLiteral("±0.5 %");
-    case 6: return QStringLiteral("±0.25 %");
-    case 7: return QStringLiteral("±0.1 %");
-    case 8: return QStringLiteral("±0.05 %");
-    case 10: return QStringLiteral("±5 %");
-    case 11: return QStringLiteral("±10 %");
-    default: return std::nullopt;
+    case 1:
+        return QStringLiteral("±1 %");
+    case 2:
+        return QStringLiteral("±2 %");
+    case 5:
+        return QStringLiteral("±0.5 %");
+    case 6:
+        return QStringLiteral("±0.25 %");
+    case 7:
+        return QStringLiteral("±0.1 %");
+    case 8:
+        return QStringLiteral("±0.05 %");
+    case 10:
+        return QStringLiteral("±5 %");
+    case 11:
+        return QStringLiteral("±10 %");
+    default:
+        return std::nullopt;
     }
 }
 
@@ -121,7 +139,7 @@ Reading readColours(int bandCount, const std::array<int, 5> &colour, const QStri
     const int unit = std::max(0, 3 * floorDiv(power + digitCount - 1, 3));
     const int inUnit = power - unit;
 
-    static const char *const kUnitWords[] = {" ohmů", " kiloohmů", " Megaohmů", " Gigaohmů"};
+    static const char *const kUnitWords[] = { " ohmů", " kiloohmů", " Megaohmů", " Gigaohmů" };
     QString unitWord = QString::fromUtf8(kUnitWords[unit / 3]);
     // The design writes this one row in lower case.
     if (digitCount == 3 && m == 4)
@@ -194,11 +212,11 @@ private slots:
 private:
     struct Model {
         int bandCount = 5;
-        std::array<int, 5> colour{kBrown, kBlack, kBlack, kBlack, kBrown};
+        std::array<int, 5> colour { kBrown, kBlack, kBlack, kBlack, kBrown };
         int page = 0;
         QString readoutSeparator; // the locale's separator when the read-out was last written
-        QString tolerance;        // Label10 keeps its caption where a band has no tolerance
-        std::array<QString, 2> code{QStringLiteral("0 ohmu"), QStringLiteral("0 ohmu")};
+        QString tolerance; // Label10 keeps its caption where a band has no tolerance
+        std::array<QString, 2> code { QStringLiteral("0 ohmu"), QStringLiteral("0 ohmu") };
     };
 
     void findControls();
@@ -226,11 +244,11 @@ private:
     std::unique_ptr<Form1> form;
     Model model;
     QRandomGenerator rng;
-    std::array<std::array<QWidget *, 12>, 5> colourButton{};
-    std::array<QWidget *, 5> shape{};
-    std::array<QRadioButton *, 3> option{};
-    std::array<QLineEdit *, 2> box{};
-    std::array<QLabel *, 2> codeResult{};
+    std::array<std::array<QWidget *, 12>, 5> colourButton {};
+    std::array<QWidget *, 5> shape {};
+    std::array<QRadioButton *, 3> option {};
+    std::array<QLineEdit *, 2> box {};
+    std::array<QLabel *, 2> codeResult {};
     QTabBar *tabs = nullptr;
     QWidget *bandsPage = nullptr;
 };
@@ -242,7 +260,7 @@ void TestModel::init()
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     findControls();
-    model = Model{};
+    model = Model {};
     model.readoutSeparator = QLocale().decimalPoint();
     model.tolerance = QStringLiteral("±1 %");
 }
@@ -259,8 +277,8 @@ void TestModel::findControls()
         column.fill(nullptr);
     for (int band = 1; band <= 5; ++band) {
         for (int c = 1; c <= 12; ++c)
-            colourButton[band - 1][c - 1] =
-                form->findChild<ColorButton *>(QStringLiteral("Command%1").arg(12 * (band - 1) + c));
+            colourButton[band - 1][c - 1]
+                = form->findChild<ColorButton *>(QStringLiteral("Command%1").arg(12 * (band - 1) + c));
         shape[band - 1] = form->findChild<BandShape *>(QStringLiteral("Shape%1").arg(band));
         QVERIFY(shape[band - 1]);
     }
@@ -268,8 +286,8 @@ void TestModel::findControls()
         option[i] = form->findChild<QRadioButton *>(QStringLiteral("Option%1").arg(i + 1));
         QVERIFY(option[i]);
     }
-    box = {form->findChild<QLineEdit *>("Text1"), form->findChild<QLineEdit *>("Text2")};
-    codeResult = {form->findChild<QLabel *>("Label5"), form->findChild<QLabel *>("Label13")};
+    box = { form->findChild<QLineEdit *>("Text1"), form->findChild<QLineEdit *>("Text2") };
+    codeResult = { form->findChild<QLabel *>("Label5"), form->findChild<QLabel *>("Label13") };
     QVERIFY(box[0] && box[1] && codeResult[0] && codeResult[1]);
     tabs = form->findChild<SSTab *>("SSTab1")->tabBar();
     bandsPage = shape[0]->parentWidget();
@@ -279,7 +297,8 @@ void TestModel::findControls()
             const QString text = box[i]->text();
             const auto codeForm = i == 0 ? smd::CodeForm::ThreeChar : smd::CodeForm::FourChar;
             if (codePoints(text) == 3 + i)
-                model.code[i] = smd::decode(text, codeForm, QLocale().decimalPoint()).value_or(QStringLiteral("?"));
+                model.code[i]
+                    = smd::decode(text, codeForm, QLocale().decimalPoint()).value_or(QStringLiteral("?"));
         });
     }
 }
@@ -298,25 +317,25 @@ void TestModel::readingAgreesWithWorkedExamples_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("marking");
     QTest::addColumn<QString>("tolerance");
-    const auto row = [](const char *tag, int n, QList<int> c, const char *sep, const char *value, const char *marking,
-                        const char *tolerance) {
+    const auto row = [](const char *tag, int n, QList<int> c, const char *sep, const char *value,
+                         const char *marking, const char *tolerance) {
         QTest::newRow(tag) << n << c << sep << QString::fromUtf8(value) << marking << QString::fromUtf8(tolerance);
     };
-    row("start state", 5, {2, 1, 1, 1, 2}, ",", "100 ohmů", "100R", "±1 %");
-    row("4k7 gold", 4, {5, 8, 3, 11}, ",", "4,7 kiloohmů", "4K7", "±5 %");
-    row("4k7 gold english", 4, {5, 8, 3, 11}, ".", "4.7 kiloohmů", "4K7", "±5 %");
-    row("8k4 silver", 4, {9, 5, 3, 12}, ",", "8,4 kiloohmů", "8K4", "±10 %");
-    row("three bands smallest", 3, {2, 1, 12}, ",", "0,1 ohmů", "R10", "±20 %");
-    row("three bands largest", 3, {10, 10, 10}, ",", "99 Gigaohmů", "99G", "±20 %");
-    row("120R", 3, {2, 3, 2}, ",", "120 ohmů", "120R", "±20 %");
-    row("120M", 4, {2, 3, 8, 2}, ",", "120 Megaohmů", "120M", "±1 %");
-    row("five bands smallest", 5, {2, 1, 1, 12, 3}, ",", "1 ohmů", "1R00", "±2 %");
-    row("lower-case mega row", 5, {3, 3, 1, 5, 2}, ",", "2,2 megaohmů", "2M20", "±1 %");
-    row("five bands largest", 5, {10, 10, 10, 10, 9}, ",", "999 Gigaohmů", "999G", "±0.05 %");
-    row("five bands 12K3", 5, {2, 3, 4, 3, 8}, ",", "12,3 kiloohmů", "12K3", "±0.1 %");
-    row("five bands silver", 5, {2, 3, 4, 12, 2}, ",", "1,23 ohmů", "1R23", "±1 %");
-    row("five bands gold", 5, {2, 1, 1, 11, 6}, ",", "10 ohmů", "10R0", "±0.5 %");
-    row("no tolerance row", 4, {2, 1, 1, 4}, ",", "10 ohmů", "10R", "");
+    row("start state", 5, { 2, 1, 1, 1, 2 }, ",", "100 ohmů", "100R", "±1 %");
+    row("4k7 gold", 4, { 5, 8, 3, 11 }, ",", "4,7 kiloohmů", "4K7", "±5 %");
+    row("4k7 gold english", 4, { 5, 8, 3, 11 }, ".", "4.7 kiloohmů", "4K7", "±5 %");
+    row("8k4 silver", 4, { 9, 5, 3, 12 }, ",", "8,4 kiloohmů", "8K4", "±10 %");
+    row("three bands smallest", 3, { 2, 1, 12 }, ",", "0,1 ohmů", "R10", "±20 %");
+    row("three bands largest", 3, { 10, 10, 10 }, ",", "99 Gigaohmů", "99G", "±20 %");
+    row("120R", 3, { 2, 3, 2 }, ",", "120 ohmů", "120R", "±20 %");
+    row("120M", 4, { 2, 3, 8, 2 }, ",", "120 Megaohmů", "120M", "±1 %");
+    row("five bands smallest", 5, { 2, 1, 1, 12, 3 }, ",", "1 ohmů", "1R00", "±2 %");
+    row("lower-case mega row", 5, { 3, 3, 1, 5, 2 }, ",", "2,2 megaohmů", "2M20", "±1 %");
+    row("five bands largest", 5, { 10, 10, 10, 10, 9 }, ",", "999 Gigaohmů", "999G", "±0.05 %");
+    row("five bands 12K3", 5, { 2, 3, 4, 3, 8 }, ",", "12,3 kiloohmů", "12K3", "±0.1 %");
+    row("five bands silver", 5, { 2, 3, 4, 12, 2 }, ",", "1,23 ohmů", "1R23", "±1 %");
+    row("five bands gold", 5, { 2, 1, 1, 11, 6 }, ",", "10 ohmů", "10R0", "±0.5 %");
+    row("no tolerance row", 4, { 2, 1, 1, 4 }, ",", "10 ohmů", "10R", "");
 }
 
 // The model's own reading of the bands, checked on the worked examples before it judges the window.
@@ -328,7 +347,7 @@ void TestModel::readingAgreesWithWorkedExamples()
     QFETCH(QString, value);
     QFETCH(QString, marking);
     QFETCH(QString, tolerance);
-    std::array<int, 5> c{};
+    std::array<int, 5> c {};
     for (int i = 0; i < colours.size(); ++i)
         c[static_cast<std::size_t>(i)] = colours[i];
     const Reading r = readColours(bandCount, c, separator);
@@ -350,18 +369,27 @@ QString TestModel::checkBands()
     const int n = model.bandCount;
     for (int i = 0; i < 3; ++i)
         if (option[i]->isChecked() != (i + 3 == n))
-            return QStringLiteral("Option%1 checked %2 in %3-band mode").arg(i + 1).arg(option[i]->isChecked()).arg(n);
+            return QStringLiteral("Option%1 checked %2 in %3-band mode")
+                .arg(i + 1)
+                .arg(option[i]->isChecked())
+                .arg(n);
 
-    std::array<int, 5> seen{};
+    std::array<int, 5> seen {};
     for (int band = 1; band <= 5; ++band) {
         const bool visible = shape[band - 1]->isVisibleTo(bandsPage);
         if (visible != (band <= n))
             return QStringLiteral("Shape%1 visible %2 in %3-band mode").arg(band).arg(visible).arg(n);
         const int c = colourOfPaint(shapeColour(band));
         if (band <= n && c != model.colour[band - 1])
-            return QStringLiteral("Shape%1 shows colour %2, clicks make it %3").arg(band).arg(c).arg(model.colour[band - 1]);
+            return QStringLiteral("Shape%1 shows colour %2, clicks make it %3")
+                .arg(band)
+                .arg(c)
+                .arg(model.colour[band - 1]);
         if (band <= n && form->bandColor()[band - 1] != c)
-            return QStringLiteral("Shape%1 shows colour %2, BandColor holds %3").arg(band).arg(c).arg(form->bandColor()[band - 1]);
+            return QStringLiteral("Shape%1 shows colour %2, BandColor holds %3")
+                .arg(band)
+                .arg(c)
+                .arg(form->bandColor()[band - 1]);
         seen[band - 1] = c;
     }
 
@@ -380,11 +408,12 @@ QString TestModel::checkBands()
     if (r.tolerance)
         model.tolerance = *r.tolerance;
     const auto differs = [](const char *name, const QString &got, const QString &want) {
-        return got == want ? QString() : QStringLiteral("%1 shows %2, expected %3").arg(name, shown(got), shown(want));
+        return got == want ? QString()
+                           : QStringLiteral("%1 shows %2, expected %3").arg(name, shown(got), shown(want));
     };
-    for (const QString &e : {differs("Label6", label("Label6"), r.value), differs("Label9", label("Label9"), r.value),
-                             differs("Label7", label("Label7"), r.marking),
-                             differs("Label10", label("Label10"), model.tolerance)})
+    for (const QString &e :
+        { differs("Label6", label("Label6"), r.value), differs("Label9", label("Label9"), r.value),
+            differs("Label7", label("Label7"), r.marking), differs("Label10", label("Label10"), model.tolerance) })
         if (!e.isEmpty())
             return e;
     return {};
@@ -395,7 +424,10 @@ QString TestModel::checkCodes()
     for (int i = 0; i < 2; ++i) {
         const QString text = box[i]->text();
         if (codePoints(text) > 3 + i)
-            return QStringLiteral("Text%1 holds %2, more than %3 characters").arg(i + 1).arg(shown(text)).arg(3 + i);
+            return QStringLiteral("Text%1 holds %2, more than %3 characters")
+                .arg(i + 1)
+                .arg(shown(text))
+                .arg(3 + i);
         if (hasLoneSurrogate(text))
             return QStringLiteral("Text%1 holds a lone surrogate: %2").arg(i + 1).arg(shown(text));
         if (codeResult[i]->text() != model.code[i])
@@ -458,7 +490,7 @@ QString TestModel::clickColour()
     for (int band = 1; band <= 5; ++band)
         for (int c = 1; c <= 12; ++c)
             if (QWidget *b = colourButton[band - 1][c - 1]; b && b->isVisible())
-                showing.append({band, c});
+                showing.append({ band, c });
     if (showing.isEmpty())
         return QStringLiteral("!no colour button shows");
     const auto [band, c] = showing[rng.bounded(int(showing.size()))];
@@ -508,11 +540,11 @@ QString TestModel::clickReadout()
     const QString log = toPage(0);
     if (log.startsWith(QLatin1Char('!')))
         return log;
-    static const std::array<std::pair<const char *, const char *>, 3> kReadouts{{
-        {"Label6", "Hodnota odporu je :"},
-        {"Label7", "Zkrácené značení je :"},
-        {"Label10", "Tolerance odporu je :"},
-    }};
+    static const std::array<std::pair<const char *, const char *>, 3> kReadouts { {
+        { "Label6", "Hodnota odporu je :" },
+        { "Label7", "Zkrácené značení je :" },
+        { "Label10", "Tolerance odporu je :" },
+    } };
     const auto &[name, title] = kReadouts[rng.bounded(3)];
     auto *l = form->findChild<QLabel *>(name);
     const QString caption = l->text();
@@ -534,7 +566,8 @@ QString TestModel::clickReadout()
 QString TestModel::setLocale()
 {
     const bool czech = rng.bounded(2) == 0;
-    QLocale::setDefault(czech ? QLocale(QLocale::Czech, QLocale::Czechia) : QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(
+        czech ? QLocale(QLocale::Czech, QLocale::Czechia) : QLocale(QLocale::English, QLocale::UnitedStates));
     return czech ? QStringLiteral("cs") : QStringLiteral("en");
 }
 
@@ -658,8 +691,8 @@ void TestModel::randomActions()
 {
     bool ok = false;
     const quint32 seed = qEnvironmentVariableIsSet("BARVOZNAK_MODEL_SEED")
-                             ? qEnvironmentVariable("BARVOZNAK_MODEL_SEED").toUInt(&ok)
-                             : kDefaultSeed;
+        ? qEnvironmentVariable("BARVOZNAK_MODEL_SEED").toUInt(&ok)
+        : kDefaultSeed;
     QVERIFY2(ok || !qEnvironmentVariableIsSet("BARVOZNAK_MODEL_SEED"), "BARVOZNAK_MODEL_SEED is no number");
     const int actions = qEnvironmentVariableIntValue("BARVOZNAK_MODEL_ACTIONS", &ok);
     const int count = ok && actions > 0 ? actions : kDefaultActions;
@@ -671,16 +704,16 @@ void TestModel::randomActions()
         int weight;
         QString (TestModel::*act)();
     };
-    const std::array<Kind, 8> kinds{{
-        {30, &TestModel::clickColour},
-        {8, &TestModel::clickOption},
-        {8, &TestModel::clickTab},
-        {20, &TestModel::typeText},
-        {12, &TestModel::deleteText},
-        {10, &TestModel::pasteText},
-        {2, &TestModel::clickReadout},
-        {2, &TestModel::setLocale},
-    }};
+    const std::array<Kind, 8> kinds { {
+        { 30, &TestModel::clickColour },
+        { 8, &TestModel::clickOption },
+        { 8, &TestModel::clickTab },
+        { 20, &TestModel::typeText },
+        { 12, &TestModel::deleteText },
+        { 10, &TestModel::pasteText },
+        { 2, &TestModel::clickReadout },
+        { 2, &TestModel::setLocale },
+    } };
     int total = 0;
     for (const Kind &k : kinds)
         total += k.weight;

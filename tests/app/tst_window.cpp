@@ -144,14 +144,15 @@ void TestWindow::nothingUnderTheTabRow()
             if (w->objectName().isEmpty() || w->objectName() == QLatin1String("SSTab1"))
                 continue;
             QVERIFY2(w->mapTo(form.get(), QPoint(0, 0)).y() >= bar->height(), qPrintable(w->objectName()));
-            QVERIFY2(QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size()).bottom() < 345, qPrintable(w->objectName()));
+            QVERIFY2(
+                QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size()).bottom() < 345, qPrintable(w->objectName()));
         }
     }
 }
 
 void TestWindow::fontsAndFit()
 {
-    const QStringList faces{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")};
+    const QStringList faces { QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans") };
     auto *label6 = form->findChild<QLabel *>("Label6");
     QVERIFY2(faces.contains(QFontInfo(label6->font()).family()), qPrintable(QFontInfo(label6->font()).family()));
     QVERIFY(QFontInfo(label6->font()).bold());
@@ -168,11 +169,11 @@ void TestWindow::fontsAndFit()
         QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) <= b->width() - 4, qPrintable(b->objectName()));
         QVERIFY(!QFontInfo(b->font()).bold());
     }
-    for (const char *name : {"Option1", "Option2", "Option3"}) {
+    for (const char *name : { "Option1", "Option2", "Option3" }) {
         auto *o = form->findChild<QRadioButton *>(name);
         const int needed = o->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, o)
-                           + o->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, o)
-                           + o->fontMetrics().horizontalAdvance(o->text());
+            + o->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, o)
+            + o->fontMetrics().horizontalAdvance(o->text());
         QVERIFY2(needed <= o->width(), name);
     }
     for (QLabel *l : form->findChildren<QLabel *>())
@@ -185,17 +186,21 @@ void TestWindow::focusOrder()
     QStringList expected;
     for (int n = 2; n <= 10; ++n)
         expected << QStringLiteral("Command%1").arg(n);
-    expected << "Option1" << "Option2" << "Option3";
-    for (int n : {13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40,
-                  41, 42, 43, 44, 45, 46, 47, 48, 50, 51, 54, 55, 56, 57, 59, 60})
+    expected << "Option1"
+             << "Option2"
+             << "Option3";
+    for (int n : { 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38,
+             39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 50, 51, 54, 55, 56, 57, 59, 60 })
         expected << QStringLiteral("Command%1").arg(n);
-    expected << "Text1" << "Text2";
+    expected << "Text1"
+             << "Text2";
 
     QStringList chain;
     QWidget *w = form->findChild<QTabBar *>();
     QVERIFY(w->focusPolicy() & Qt::TabFocus);
     for (w = w->nextInFocusChain(); w != form->findChild<QTabBar *>(); w = w->nextInFocusChain())
-        if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty() && w->parentWidget() != form->findChild<QTabBar *>())
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty()
+            && w->parentWidget() != form->findChild<QTabBar *>())
             chain << w->objectName();
     QCOMPARE(chain, expected);
 }
@@ -258,7 +263,8 @@ void TestWindow::keyboardActivates()
 void TestWindow::bandShapesTellTheirColour()
 {
     const auto name = [this](int band) {
-        return QAccessible::queryAccessibleInterface(form->findChild<QWidget *>(QStringLiteral("Shape%1").arg(band)))
+        return QAccessible::queryAccessibleInterface(
+            form->findChild<QWidget *>(QStringLiteral("Shape%1").arg(band)))
             ->text(QAccessible::Name);
     };
     QCOMPARE(name(1), QStringLiteral("Proužek 1: Hnědá"));
@@ -270,8 +276,8 @@ void TestWindow::bandShapesTellTheirColour()
     // A mode switch repaints bands 4 and 5, and their names follow.
     QTest::mouseClick(form->findChild<QRadioButton *>("Option2"), Qt::LeftButton);
     QCOMPARE(name(4), QStringLiteral("Proužek 4: Hnědá"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(form->findChild<QWidget *>("Shape1"))->role(),
-             QAccessible::Graphic);
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(form->findChild<QWidget *>("Shape1"))->role(), QAccessible::Graphic);
 }
 
 void TestWindow::messageBoxIsAnnounced()

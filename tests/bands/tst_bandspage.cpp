@@ -71,7 +71,8 @@ void TestBandsPage::cleanup()
 
 QPushButton *TestBandsPage::button(int band, const QString &colour) const
 {
-    return form->findChild<QPushButton *>(QStringLiteral("Command%1").arg(bands::buttonNumber(band, colorByName(colour))));
+    return form->findChild<QPushButton *>(
+        QStringLiteral("Command%1").arg(bands::buttonNumber(band, colorByName(colour))));
 }
 
 void TestBandsPage::clickBands(const QString &colours)
@@ -102,8 +103,8 @@ QColor TestBandsPage::shapeColor(int band) const
 void TestBandsPage::startState()
 {
     QCOMPARE(form->bandCount(), 5);
-    QCOMPARE(form->bandColor(), (std::array<std::uint8_t, 5>{2, 1, 1, 1, 2}));
-    QCOMPARE(form->bandValue(), (std::array<std::uint8_t, 5>{1, 0, 0, 0, 1}));
+    QCOMPARE(form->bandColor(), (std::array<std::uint8_t, 5> { 2, 1, 1, 1, 2 }));
+    QCOMPARE(form->bandValue(), (std::array<std::uint8_t, 5> { 1, 0, 0, 0, 1 }));
     QCOMPARE(caption("Label7"), QStringLiteral("100R"));
     QCOMPARE(caption("Label6"), QStringLiteral("100 ohmů"));
     QCOMPARE(caption("Label9"), QStringLiteral("100 ohmů"));
@@ -128,20 +129,50 @@ void TestBandsPage::clicksReadOut_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("tolerance");
 
-    QTest::newRow("5 start colours") << "Option3" << "brown,black,black,black,brown" << "100R" << "100 ohmů" << "±1 %";
-    QTest::newRow("4 yellow violet red gold") << "Option2" << "yellow,violet,red,gold" << "4K7" << "4,7 kiloohmů"
+    QTest::newRow("5 start colours") << "Option3"
+                                     << "brown,black,black,black,brown"
+                                     << "100R"
+                                     << "100 ohmů"
+                                     << "±1 %";
+    QTest::newRow("4 yellow violet red gold") << "Option2"
+                                              << "yellow,violet,red,gold"
+                                              << "4K7"
+                                              << "4,7 kiloohmů"
                                               << "±5 %";
-    QTest::newRow("4 grey yellow red silver") << "Option2" << "grey,yellow,red,silver" << "8K4" << "8,4 kiloohmů"
+    QTest::newRow("4 grey yellow red silver") << "Option2"
+                                              << "grey,yellow,red,silver"
+                                              << "8K4"
+                                              << "8,4 kiloohmů"
                                               << "±10 %";
-    QTest::newRow("3 brown black silver") << "Option1" << "brown,black,silver" << "R10" << "0,1 ohmů" << "±20 %";
-    QTest::newRow("3 white white white") << "Option1" << "white,white,white" << "99G" << "99 Gigaohmů" << "±20 %";
-    QTest::newRow("5 brown black black silver red") << "Option3" << "brown,black,black,silver,red" << "1R00"
-                                                    << "1 ohmů" << "±2 %";
-    QTest::newRow("5 red red black yellow brown") << "Option3" << "red,red,black,yellow,brown" << "2M20"
-                                                  << "2,2 megaohmů" << "±1 %";
-    QTest::newRow("5 white white white white grey") << "Option3" << "white,white,white,white,grey" << "999G"
-                                                    << "999 Gigaohmů" << "±0.05 %";
-    QTest::newRow("4 brown black brown brown") << "Option2" << "brown,black,brown,brown" << "100R" << "100 ohmů"
+    QTest::newRow("3 brown black silver") << "Option1"
+                                          << "brown,black,silver"
+                                          << "R10"
+                                          << "0,1 ohmů"
+                                          << "±20 %";
+    QTest::newRow("3 white white white") << "Option1"
+                                         << "white,white,white"
+                                         << "99G"
+                                         << "99 Gigaohmů"
+                                         << "±20 %";
+    QTest::newRow("5 brown black black silver red") << "Option3"
+                                                    << "brown,black,black,silver,red"
+                                                    << "1R00"
+                                                    << "1 ohmů"
+                                                    << "±2 %";
+    QTest::newRow("5 red red black yellow brown") << "Option3"
+                                                  << "red,red,black,yellow,brown"
+                                                  << "2M20"
+                                                  << "2,2 megaohmů"
+                                                  << "±1 %";
+    QTest::newRow("5 white white white white grey") << "Option3"
+                                                    << "white,white,white,white,grey"
+                                                    << "999G"
+                                                    << "999 Gigaohmů"
+                                                    << "±0.05 %";
+    QTest::newRow("4 brown black brown brown") << "Option2"
+                                               << "brown,black,brown,brown"
+                                               << "100R"
+                                               << "100 ohmů"
                                                << "±1 %";
 }
 
@@ -163,7 +194,8 @@ void TestBandsPage::clicksReadOut()
         QCOMPARE(form->bandValue()[i], form->bandColor()[i] - 1);
     const QStringList names = bands.split(QLatin1Char(','));
     for (int band = 1; band <= names.size(); ++band) {
-        const std::uint32_t bgr = bands::colorInfo(static_cast<bands::ColorIndex>(colorByName(names[band - 1]))).value;
+        const std::uint32_t bgr
+            = bands::colorInfo(static_cast<bands::ColorIndex>(colorByName(names[band - 1]))).value;
         QCOMPARE(shapeColor(band), rgb(bgr & 0xFF, (bgr >> 8) & 0xFF, bgr >> 16));
     }
     // The value label under the resistor stays centred under the body as its text changes.
@@ -178,10 +210,10 @@ void TestBandsPage::modeShowsButtons_data()
     QTest::addColumn<bool>("shape4");
     QTest::addColumn<bool>("shape5");
     QTest::addColumn<QStringList>("hidden");
-    QTest::newRow("three bands") << "Option1" << 31 << false << false << QStringList{"Command37", "Command50"};
+    QTest::newRow("three bands") << "Option1" << 31 << false << false << QStringList { "Command37", "Command50" };
     QTest::newRow("four bands") << "Option2" << 39 << true << false
-                                << QStringList{"Command37", "Command40", "Command41", "Command46", "Command60"};
-    QTest::newRow("five bands") << "Option3" << 49 << true << true << QStringList{"Command35", "Command36"};
+                                << QStringList { "Command37", "Command40", "Command41", "Command46", "Command60" };
+    QTest::newRow("five bands") << "Option3" << 49 << true << true << QStringList { "Command35", "Command36" };
 }
 
 void TestBandsPage::modeShowsButtons()
@@ -193,7 +225,7 @@ void TestBandsPage::modeShowsButtons()
     QFETCH(QStringList, hidden);
 
     // From every mode into the one under test, the same buttons show.
-    for (const char *from : {"Option1", "Option2", "Option3"}) {
+    for (const char *from : { "Option1", "Option2", "Option3" }) {
         click(form->findChild<QRadioButton *>(from));
         click(form->findChild<QRadioButton *>(option));
         QVERIFY(form->findChild<QRadioButton *>(option)->isChecked());
@@ -226,8 +258,8 @@ void TestBandsPage::fiveBandsResetsBandsFourAndFive()
     clickBands(QStringLiteral("red,red,orange,blue,silver"));
     QCOMPARE(caption("Label7"), QStringLiteral("223M"));
     click(form->findChild<QRadioButton *>("Option3"));
-    QCOMPARE(form->bandColor(), (std::array<std::uint8_t, 5>{3, 3, 4, 1, 2}));
-    QCOMPARE(form->bandValue(), (std::array<std::uint8_t, 5>{2, 2, 3, 0, 1}));
+    QCOMPARE(form->bandColor(), (std::array<std::uint8_t, 5> { 3, 3, 4, 1, 2 }));
+    QCOMPARE(form->bandValue(), (std::array<std::uint8_t, 5> { 2, 2, 3, 0, 1 }));
     QCOMPARE(shapeColor(4), rgb(0, 0, 0));
     QCOMPARE(shapeColor(5), rgb(192, 64, 0));
     QCOMPARE(caption("Label7"), QStringLiteral("223R"));
@@ -238,7 +270,7 @@ void TestBandsPage::threeBandsKeepsBandsFourAndFive()
 {
     clickBands(QStringLiteral("brown,black,red,green,gold"));
     click(form->findChild<QRadioButton *>("Option1"));
-    QCOMPARE(form->bandColor(), (std::array<std::uint8_t, 5>{2, 1, 3, 6, 11}));
+    QCOMPARE(form->bandColor(), (std::array<std::uint8_t, 5> { 2, 1, 3, 6, 11 }));
     QCOMPARE(caption("Label7"), QStringLiteral("1K0"));
     QCOMPARE(caption("Label6"), QStringLiteral("1 kiloohmů"));
     QCOMPARE(caption("Label10"), QStringLiteral("±20 %"));
@@ -257,8 +289,10 @@ void TestBandsPage::goldBandThreeBecomesDigit_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("colour");
-    QTest::newRow("gold from four bands") << "Option2" << "gold";
-    QTest::newRow("silver from three bands") << "Option1" << "silver";
+    QTest::newRow("gold from four bands") << "Option2"
+                                          << "gold";
+    QTest::newRow("silver from three bands") << "Option1"
+                                             << "silver";
 }
 
 // A gold or silver multiplier cannot stay on as the third digit of five bands (it would read 1010R).
@@ -279,7 +313,7 @@ void TestBandsPage::goldBandThreeBecomesDigit()
 void TestBandsPage::sameColourAgainChangesNothing()
 {
     clickBands(QStringLiteral("brown,black,black,black,brown"));
-    QCOMPARE(form->bandColor(), (std::array<std::uint8_t, 5>{2, 1, 1, 1, 2}));
+    QCOMPARE(form->bandColor(), (std::array<std::uint8_t, 5> { 2, 1, 1, 1, 2 }));
     QCOMPARE(caption("Label6"), QStringLiteral("100 ohmů"));
     // The band 3 red button of band 1 is taller than the others; a click on its lower part still counts.
     QPushButton *red = button(1, QStringLiteral("red"));
@@ -292,9 +326,15 @@ void TestBandsPage::readoutBoxes_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
-    QTest::newRow("value") << "Label6" << "Hodnota odporu je :" << "4,7 kiloohmů";
-    QTest::newRow("marking") << "Label7" << "Zkrácené značení je :" << "4K7";
-    QTest::newRow("tolerance") << "Label10" << "Tolerance odporu je :" << "±5 %";
+    QTest::newRow("value") << "Label6"
+                           << "Hodnota odporu je :"
+                           << "4,7 kiloohmů";
+    QTest::newRow("marking") << "Label7"
+                             << "Zkrácené značení je :"
+                             << "4K7";
+    QTest::newRow("tolerance") << "Label10"
+                               << "Tolerance odporu je :"
+                               << "±5 %";
 }
 
 void TestBandsPage::readoutBoxes()
@@ -313,7 +353,7 @@ void TestBandsPage::readoutBoxes()
     QVERIFY(box.hasOk);
     // The box changes nothing.
     QCOMPARE(caption(qPrintable(label)), text);
-    QCOMPARE(form->bandColor(), (std::array<std::uint8_t, 5>{5, 8, 3, 11, 2}));
+    QCOMPARE(form->bandColor(), (std::array<std::uint8_t, 5> { 5, 8, 3, 11, 2 }));
 }
 
 void TestBandsPage::separatorFollowsLocale_data()

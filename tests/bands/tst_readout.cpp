@@ -19,7 +19,7 @@ int colorByName(const QString &name)
 // Band values from colour names, listed from band 1; missing bands stay black.
 std::array<std::uint8_t, 5> values(const QString &colours)
 {
-    std::array<std::uint8_t, 5> v{};
+    std::array<std::uint8_t, 5> v {};
     const QStringList names = colours.split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (int i = 0; i < names.size(); ++i)
         v[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(colorByName(names[i].trimmed()) - 1);
@@ -30,7 +30,7 @@ std::array<std::uint8_t, 5> values(const QString &colours)
 Decimal reduced(Decimal d)
 {
     if (d.mantissa == 0)
-        return {0, 0};
+        return { 0, 0 };
     while (d.mantissa % 10 == 0) {
         d.mantissa /= 10;
         ++d.exponent;
@@ -91,25 +91,65 @@ void TestReadout::workedExamples_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("tolerance");
 
-    QTest::newRow("start state") << 5 << "brown,black,black,black,brown" << "100R" << "100 ohmů" << "±1 %";
-    QTest::newRow("4k7 gold") << 4 << "yellow,violet,red,gold" << "4K7" << "4,7 kiloohmů" << "±5 %";
-    QTest::newRow("8k4 silver") << 4 << "grey,yellow,red,silver" << "8K4" << "8,4 kiloohmů" << "±10 %";
-    QTest::newRow("three bands smallest") << 3 << "brown,black,silver" << "R10" << "0,1 ohmů" << "±20 %";
-    QTest::newRow("three bands largest") << 3 << "white,white,white" << "99G" << "99 Gigaohmů" << "±20 %";
-    QTest::newRow("five bands smallest") << 5 << "brown,black,black,silver,red" << "1R00" << "1 ohmů" << "±2 %";
-    QTest::newRow("lower-case mega row") << 5 << "red,red,black,yellow,brown" << "2M20" << "2,2 megaohmů"
+    QTest::newRow("start state") << 5 << "brown,black,black,black,brown"
+                                 << "100R"
+                                 << "100 ohmů"
+                                 << "±1 %";
+    QTest::newRow("4k7 gold") << 4 << "yellow,violet,red,gold"
+                              << "4K7"
+                              << "4,7 kiloohmů"
+                              << "±5 %";
+    QTest::newRow("8k4 silver") << 4 << "grey,yellow,red,silver"
+                                << "8K4"
+                                << "8,4 kiloohmů"
+                                << "±10 %";
+    QTest::newRow("three bands smallest") << 3 << "brown,black,silver"
+                                          << "R10"
+                                          << "0,1 ohmů"
+                                          << "±20 %";
+    QTest::newRow("three bands largest") << 3 << "white,white,white"
+                                         << "99G"
+                                         << "99 Gigaohmů"
+                                         << "±20 %";
+    QTest::newRow("five bands smallest") << 5 << "brown,black,black,silver,red"
+                                         << "1R00"
+                                         << "1 ohmů"
+                                         << "±2 %";
+    QTest::newRow("lower-case mega row") << 5 << "red,red,black,yellow,brown"
+                                         << "2M20"
+                                         << "2,2 megaohmů"
                                          << "±1 %";
-    QTest::newRow("five bands largest") << 5 << "white,white,white,white,grey" << "999G" << "999 Gigaohmů"
+    QTest::newRow("five bands largest") << 5 << "white,white,white,white,grey"
+                                        << "999G"
+                                        << "999 Gigaohmů"
                                         << "±0.05 %";
-    QTest::newRow("four bands 100R") << 4 << "brown,black,brown,brown" << "100R" << "100 ohmů" << "±1 %";
-    QTest::newRow("five to three bands") << 3 << "brown,black,red" << "1K0" << "1 kiloohmů" << "±20 %";
-    QTest::newRow("gold multiplier") << 4 << "brown,black,gold,gold" << "1R0" << "1 ohmů" << "±5 %";
-    QTest::newRow("five bands gold") << 5 << "brown,black,black,gold,green" << "10R0" << "10 ohmů" << "±0.5 %";
-    QTest::newRow("five bands 1K00") << 5 << "brown,black,black,brown,blue" << "1K00" << "1 kiloohmů"
+    QTest::newRow("four bands 100R") << 4 << "brown,black,brown,brown"
+                                     << "100R"
+                                     << "100 ohmů"
+                                     << "±1 %";
+    QTest::newRow("five to three bands") << 3 << "brown,black,red"
+                                         << "1K0"
+                                         << "1 kiloohmů"
+                                         << "±20 %";
+    QTest::newRow("gold multiplier") << 4 << "brown,black,gold,gold"
+                                     << "1R0"
+                                     << "1 ohmů"
+                                     << "±5 %";
+    QTest::newRow("five bands gold") << 5 << "brown,black,black,gold,green"
+                                     << "10R0"
+                                     << "10 ohmů"
+                                     << "±0.5 %";
+    QTest::newRow("five bands 1K00") << 5 << "brown,black,black,brown,blue"
+                                     << "1K00"
+                                     << "1 kiloohmů"
                                      << "±0.25 %";
-    QTest::newRow("five bands 12K3") << 5 << "brown,red,orange,red,violet" << "12K3" << "12,3 kiloohmů"
+    QTest::newRow("five bands 12K3") << 5 << "brown,red,orange,red,violet"
+                                     << "12K3"
+                                     << "12,3 kiloohmů"
                                      << "±0.1 %";
-    QTest::newRow("five bands silver fraction") << 5 << "brown,red,orange,silver,brown" << "1R23" << "1,23 ohmů"
+    QTest::newRow("five bands silver fraction") << 5 << "brown,red,orange,silver,brown"
+                                                << "1R23"
+                                                << "1,23 ohmů"
                                                 << "±1 %";
 }
 
@@ -144,7 +184,7 @@ void TestReadout::everyCombinationAgrees()
     const int multiplierBand = digitBands + 1;
     int checked = 0;
 
-    std::array<int, 5> c{1, 1, 1, 1, 1};
+    std::array<int, 5> c { 1, 1, 1, 1, 1 };
     const auto shown = [&](int band) { return band > bandCount || buttonShown(bandCount, band, c[band - 1]); };
     for (c[0] = 1; c[0] <= kColorCount; ++c[0]) {
         for (c[1] = 1; c[1] <= kColorCount; ++c[1]) {
@@ -153,7 +193,7 @@ void TestReadout::everyCombinationAgrees()
                     for (c[4] = 1; c[4] <= (bandCount == 5 ? kColorCount : 1); ++c[4]) {
                         if (!(shown(1) && shown(2) && shown(3) && shown(4) && shown(5)))
                             continue;
-                        std::array<std::uint8_t, 5> v{};
+                        std::array<std::uint8_t, 5> v {};
                         for (int i = 0; i < 5; ++i)
                             v[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(c[i] - 1);
                         const Readout r = readBands(bandCount, v, QStringLiteral(","));
@@ -164,12 +204,12 @@ void TestReadout::everyCombinationAgrees()
                             digits = digits * 10 + v[static_cast<std::size_t>(i)];
                         const int code = v[static_cast<std::size_t>(multiplierBand - 1)];
                         const int power = code <= 9 ? code : 9 - code; // gold 10^-1, silver 10^-2
-                        const Decimal ohms = reduced({digits, power});
+                        const Decimal ohms = reduced({ digits, power });
 
                         const int unit = unitExponent(r.unitWord);
                         QVERIFY2(unit >= 0, qPrintable(r.unitWord));
                         const Decimal inUnit = reduced(r.valueInUnit);
-                        QCOMPARE(reduced({inUnit.mantissa, inUnit.exponent + unit}), ohms);
+                        QCOMPARE(reduced({ inUnit.mantissa, inUnit.exponent + unit }), ohms);
 
                         const QString number = r.value->left(r.value->size() - r.unitWord.size());
                         QCOMPARE(*r.value, number + r.unitWord);
@@ -191,7 +231,7 @@ void TestReadout::everyCombinationAgrees()
             }
         }
     }
-    const int expected[] = {0, 0, 0, 9 * 10 * 12, 9 * 10 * 12 * 8, 9 * 10 * 10 * 12 * 8};
+    const int expected[] = { 0, 0, 0, 9 * 10 * 12, 9 * 10 * 12 * 8, 9 * 10 * 10 * 12 * 8 };
     QCOMPARE(checked, expected[bandCount]);
 }
 
@@ -220,21 +260,21 @@ void TestReadout::tolerance()
     QFETCH(int, code);
     QFETCH(QString, text);
     QCOMPARE(toleranceText(code).value_or(QString()), text);
-    std::array<std::uint8_t, 5> v{1, 0, 0, 0, static_cast<std::uint8_t>(code)};
+    std::array<std::uint8_t, 5> v { 1, 0, 0, 0, static_cast<std::uint8_t>(code) };
     QCOMPARE(readBands(5, v, QStringLiteral(",")).tolerance.value_or(QString()), text);
 }
 
 void TestReadout::outOfTableStateKeepsCaptions()
 {
-    const Readout noMultiplier = readBands(5, {1, 0, 0, 12, 1}, QStringLiteral(","));
+    const Readout noMultiplier = readBands(5, { 1, 0, 0, 12, 1 }, QStringLiteral(","));
     QVERIFY(!noMultiplier.value && !noMultiplier.marking);
     QCOMPARE(noMultiplier.tolerance.value_or(QString()), QStringLiteral("±1 %"));
 
-    const Readout noMode = readBands(6, {1, 0, 0, 0, 1}, QStringLiteral(","));
+    const Readout noMode = readBands(6, { 1, 0, 0, 0, 1 }, QStringLiteral(","));
     QVERIFY(!noMode.value && !noMode.marking && !noMode.tolerance);
 
     // A two-character "digit" is written as it stands and never read past.
-    const Readout wide = readBands(5, {255, 255, 255, 0, 1}, QStringLiteral(","));
+    const Readout wide = readBands(5, { 255, 255, 255, 0, 1 }, QStringLiteral(","));
     QCOMPARE(wide.marking.value_or(QString()), QStringLiteral("255255255R"));
     QCOMPARE(wide.value.value_or(QString()), QStringLiteral("2,552553E+08 ohmů"));
 }
@@ -250,7 +290,7 @@ void TestReadout::colourTable()
         for (int c = 1; c <= kColorCount; ++c)
             buttons += buttonExists(band, c);
     QCOMPARE(buttons, 51);
-    const int shownPerMode[] = {31, 39, 49};
+    const int shownPerMode[] = { 31, 39, 49 };
     for (int mode = 3; mode <= 5; ++mode) {
         int shown = 0;
         for (int band = 1; band <= 5; ++band)

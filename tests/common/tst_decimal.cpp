@@ -49,17 +49,19 @@ void TestDecimal::write()
     QFETCH(qint64, mantissa);
     QFETCH(int, exponent);
     QFETCH(QString, comma);
-    QCOMPARE(writeNumber(Decimal{mantissa, exponent}, QStringLiteral(",")), comma);
-    QCOMPARE(writeNumber(Decimal{mantissa, exponent}, QStringLiteral(".")),
-             QString(comma).replace(QLatin1Char(','), QLatin1Char('.')));
+    QCOMPARE(writeNumber(Decimal { mantissa, exponent }, QStringLiteral(",")), comma);
+    QCOMPARE(writeNumber(Decimal { mantissa, exponent }, QStringLiteral(".")),
+        QString(comma).replace(QLatin1Char(','), QLatin1Char('.')));
 }
 
 void TestDecimal::separatorFollowsLocale_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("separator");
-    QTest::newRow("Czech") << "cs_CZ" << ",";
-    QTest::newRow("English") << "en_US" << ".";
+    QTest::newRow("Czech") << "cs_CZ"
+                           << ",";
+    QTest::newRow("English") << "en_US"
+                             << ".";
 }
 
 void TestDecimal::separatorFollowsLocale()
@@ -70,7 +72,8 @@ void TestDecimal::separatorFollowsLocale()
     QLocale::setDefault(QLocale(locale));
     const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
     QCOMPARE(barvoznak::localeDecimalSeparator(), separator);
-    QCOMPARE(writeNumber(Decimal{47, -1}, barvoznak::localeDecimalSeparator()), QStringLiteral("4") + separator + "7");
+    QCOMPARE(writeNumber(Decimal { 47, -1 }, barvoznak::localeDecimalSeparator()),
+        QStringLiteral("4") + separator + "7");
 }
 
 QTEST_GUILESS_MAIN(TestDecimal)

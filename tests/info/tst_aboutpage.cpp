@@ -106,7 +106,7 @@ QStringList TestAboutPage::state() const
     for (std::size_t i = 0; i < 5; ++i)
         s << QString::number(form->bandColor()[i]) + QLatin1Char('/') + QString::number(form->bandValue()[i]);
     s << QString::number(form->bandCount());
-    for (const char *name : {"Label6", "Label7", "Label9", "Label10"})
+    for (const char *name : { "Label6", "Label7", "Label9", "Label10" })
         s << form->findChild<QLabel *>(name)->text();
     s << QString::number(form->findChild<SSTab *>("SSTab1")->currentIndex());
     return s;
@@ -151,8 +151,9 @@ void TestAboutPage::pictureDrawing()
     QCOMPARE(ratio > 1, child);
     // Drawn pixel for pixel from the picture made for the screen's density, not scaled up from the other.
     const QImage drawn = image3->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage expected = QImage(ratio > 1 ? QStringLiteral(":/assets/about@2x.png") : QStringLiteral(":/assets/about.png"))
-                                .convertToFormat(QImage::Format_RGB32);
+    const QImage expected
+        = QImage(ratio > 1 ? QStringLiteral(":/assets/about@2x.png") : QStringLiteral(":/assets/about.png"))
+              .convertToFormat(QImage::Format_RGB32);
     QCOMPARE(drawn.size(), expected.size());
     QCOMPARE(drawn, expected);
     if (child)
@@ -164,7 +165,7 @@ void TestAboutPage::pictureDrawing()
     env.insert(QStringLiteral("BARVOZNAK_TEST_HIGH_DENSITY"), QStringLiteral("1"));
     run.setProcessEnvironment(env);
     run.setProcessChannelMode(QProcess::MergedChannels);
-    run.start(QCoreApplication::applicationFilePath(), {QStringLiteral("pictureDrawing")});
+    run.start(QCoreApplication::applicationFilePath(), { QStringLiteral("pictureDrawing") });
     QVERIFY(run.waitForFinished(60000));
     const QByteArray output = run.readAll();
     QVERIFY2(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0, output.constData());
@@ -177,7 +178,8 @@ void TestAboutPage::whiteLabels_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QPoint>("place");
     QTest::addColumn<bool>("bold");
-    QTest::newRow("Label2 name and version") << "Label2" << "Barvoznak v1.2." << QPoint(24, 48) << true;
+    QTest::newRow("Label2 name and version") << "Label2"
+                                             << "Barvoznak v1.2." << QPoint(24, 48) << true;
     QTest::newRow("Label23 copyright") << "Label23" << about::copyright() << QPoint(24, 88) << true;
     QTest::newRow("Label24 author") << "Label24" << about::author() << QPoint(24, 112) << true;
     QTest::newRow("Label25 web address") << "Label25" << about::webAddress() << QPoint(24, 136) << true;
@@ -200,7 +202,8 @@ void TestAboutPage::whiteLabels()
     QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::white));
     QVERIFY(!label->autoFillBackground());
     const QFontInfo font(label->font());
-    QVERIFY2(QStringList({"Liberation Sans", "MS Sans Serif"}).contains(font.family()), qPrintable(font.family()));
+    QVERIFY2(
+        QStringList({ "Liberation Sans", "MS Sans Serif" }).contains(font.family()), qPrintable(font.family()));
     QCOMPARE(font.pixelSize(), bold ? 13 : 11);
     QCOMPARE(font.bold(), bold);
     const int advance = QFontMetrics(label->font()).horizontalAdvance(text);
@@ -293,9 +296,10 @@ void TestAboutPage::linkWithoutHandler()
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         QSKIP("needs the offscreen platform, which has no browser");
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("This plugin does not support "
-                                                                 "QPlatformServices::openUrl() for '%1'.")
-                                                      .arg(about::webUrl())));
+    QTest::ignoreMessage(QtWarningMsg,
+        qPrintable(QStringLiteral("This plugin does not support "
+                                  "QPlatformServices::openUrl() for '%1'.")
+                       .arg(about::webUrl())));
     QVERIFY(!clickShowsModal(child("Label25")));
     QVERIFY(recorder.requests.isEmpty());
     checkWindowResponds();
@@ -312,8 +316,9 @@ void TestAboutPage::descriptionBox()
     });
     QVERIFY(box.seen);
     QCOMPARE(box.title, QStringLiteral("Barvoznak"));
-    QCOMPARE(box.text, QStringLiteral("Značení uhlíkových rezistorů pomocí barevných proužků a SMD rezistorů "
-                                      "pomocí číselného kódu."));
+    QCOMPARE(box.text,
+        QStringLiteral("Značení uhlíkových rezistorů pomocí barevných proužků a SMD rezistorů "
+                       "pomocí číselného kódu."));
     QCOMPARE(box.icon, QMessageBox::Information);
     QCOMPARE(box.buttonCount, 1);
     QVERIFY(box.hasOk);
@@ -327,9 +332,9 @@ void TestAboutPage::inertClicks_data()
 {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QString>("name");
-    for (const char *name : {"Label1", "Label2", "Label23", "Label24", "Image3"})
+    for (const char *name : { "Label1", "Label2", "Label23", "Label24", "Image3" })
         QTest::newRow(qPrintable(QStringLiteral("about page %1").arg(name))) << 2 << name;
-    for (const char *name : {"Label14", "Label15", "Label16", "Label17", "Label18", "Label19", "Image2"})
+    for (const char *name : { "Label14", "Label15", "Label16", "Label17", "Label18", "Label19", "Image2" })
         QTest::newRow(qPrintable(QStringLiteral("data sheet %1").arg(name))) << 1 << name;
 }
 

@@ -22,8 +22,7 @@ QString withChar(const char *before, QChar middle, const char *after)
 
 } // namespace
 
-class TestSmdCode : public QObject
-{
+class TestSmdCode : public QObject {
     Q_OBJECT
 
 private slots:
@@ -218,9 +217,12 @@ void TestSmdCode::decode_data()
     four("4: blank is no R-notation", "4R 7", "0,04 gigaohmu");
 
     const QString period = QStringLiteral(".");
-    QTest::newRow("3: period separator") << CodeForm::ThreeChar << period << "472" << "4.7 kiloohmu";
-    QTest::newRow("3: period separator R-notation") << CodeForm::ThreeChar << period << "R47" << "0.47 ohmu";
-    QTest::newRow("4: period separator") << CodeForm::FourChar << period << "1.52" << "0.15 kiloohmu";
+    QTest::newRow("3: period separator") << CodeForm::ThreeChar << period << "472"
+                                         << "4.7 kiloohmu";
+    QTest::newRow("3: period separator R-notation") << CodeForm::ThreeChar << period << "R47"
+                                                    << "0.47 ohmu";
+    QTest::newRow("4: period separator") << CodeForm::FourChar << period << "1.52"
+                                         << "0.15 kiloohmu";
     QTest::newRow("4: period separator scientific") << CodeForm::FourChar << period << "2E98"
                                                     << "2E+08 gigaohmu";
 }
@@ -266,19 +268,25 @@ void TestSmdCode::cutBack_data()
 
     const QString loneHigh(QChar(0xD83D));
     QTest::newRow("3: empty") << CodeForm::ThreeChar << QString() << QString();
-    QTest::newRow("3: shorter unchanged") << CodeForm::ThreeChar << "47" << "47";
-    QTest::newRow("3: full unchanged") << CodeForm::ThreeChar << "472" << "472";
-    QTest::newRow("3: four cut") << CodeForm::ThreeChar << "4702" << "470";
-    QTest::newRow("3: emoji kept whole") << CodeForm::ThreeChar << "47" + kEmoji + "2" << "47" + kEmoji;
+    QTest::newRow("3: shorter unchanged") << CodeForm::ThreeChar << "47"
+                                          << "47";
+    QTest::newRow("3: full unchanged") << CodeForm::ThreeChar << "472"
+                                       << "472";
+    QTest::newRow("3: four cut") << CodeForm::ThreeChar << "4702"
+                                 << "470";
+    QTest::newRow("3: emoji kept whole") << CodeForm::ThreeChar << "47" + kEmoji + "2"
+                                         << "47" + kEmoji;
     QTest::newRow("3: only emoji") << CodeForm::ThreeChar << kEmoji.repeated(5) << kEmoji.repeated(3);
     QTest::newRow("3: emoji after cut") << CodeForm::ThreeChar << "470" + kEmoji << "470";
     QTest::newRow("3: lone surrogate is a character") << CodeForm::ThreeChar << "47" + loneHigh + "x"
-                                                     << "47" + loneHigh;
+                                                      << "47" + loneHigh;
     QTest::newRow("3: megabyte") << CodeForm::ThreeChar << QString(kMegabyte, u'4') << "444";
-    QTest::newRow("4: five cut") << CodeForm::FourChar << "47011" << "4701";
-    QTest::newRow("4: four with emoji unchanged") << CodeForm::FourChar << "4" + kEmoji.repeated(3)
-                                                 << "4" + kEmoji.repeated(3);
-    QTest::newRow("4: three unchanged") << CodeForm::FourChar << "470" << "470";
+    QTest::newRow("4: five cut") << CodeForm::FourChar << "47011"
+                                 << "4701";
+    QTest::newRow("4: four with emoji unchanged")
+        << CodeForm::FourChar << "4" + kEmoji.repeated(3) << "4" + kEmoji.repeated(3);
+    QTest::newRow("4: three unchanged") << CodeForm::FourChar << "470"
+                                        << "470";
 }
 
 void TestSmdCode::cutBack()

@@ -141,16 +141,15 @@ void TestSmdPage::workedExamples_data()
     const auto row = [](const QLocale &locale, const char *name, const char *code, const char *result) {
         QTest::addRow("%s %s %s", qPrintable(locale.name()), name, code) << locale << name << code << result;
     };
-    for (const auto &[code, result] : {std::pair{"000", "0 ohmu"}, {"472", "4,7 kiloohmu"}, {"101", "100 ohmu"},
-                                       {"012", "0,1 kiloohmu"}, {"842", "8,4 kiloohmu"}, {"999", "99 gigaohmu"},
-                                       {"47x", "47 ohmu"}, {"4R7", "4,7 ohmu"}, {"R47", "0,47 ohmu"},
-                                       {"47R", "47 ohmu"}, {"4r7", "4,7 ohmu"}, {"-12", "-0,1 kiloohmu"},
-                                       {"003", "0 kiloohmu"}})
+    for (const auto &[code, result] : { std::pair { "000", "0 ohmu" }, { "472", "4,7 kiloohmu" },
+             { "101", "100 ohmu" }, { "012", "0,1 kiloohmu" }, { "842", "8,4 kiloohmu" }, { "999", "99 gigaohmu" },
+             { "47x", "47 ohmu" }, { "4R7", "4,7 ohmu" }, { "R47", "0,47 ohmu" }, { "47R", "47 ohmu" },
+             { "4r7", "4,7 ohmu" }, { "-12", "-0,1 kiloohmu" }, { "003", "0 kiloohmu" } })
         row(czech, "Text1", code, result);
-    for (const auto &[code, result] :
-         {std::pair{"0000", "0 ohmu"}, {"1000", "100 ohmu"}, {"4701", "4,7 kiloohmu"}, {"0101", "0,1 kiloohmu"},
-          {"2204", "2,2 megaohmu"}, {"1.52", "0,15 kiloohmu"}, {"1,52", "0,1 kiloohmu"}, {"9999", "999 gigaohmu"},
-          {"4R70", "4,7 ohmu"}, {"R100", "0,1 ohmu"}, {"10R0", "10 ohmu"}})
+    for (const auto &[code, result] : { std::pair { "0000", "0 ohmu" }, { "1000", "100 ohmu" },
+             { "4701", "4,7 kiloohmu" }, { "0101", "0,1 kiloohmu" }, { "2204", "2,2 megaohmu" },
+             { "1.52", "0,15 kiloohmu" }, { "1,52", "0,1 kiloohmu" }, { "9999", "999 gigaohmu" },
+             { "4R70", "4,7 ohmu" }, { "R100", "0,1 ohmu" }, { "10R0", "10 ohmu" } })
         row(czech, "Text2", code, result);
     row(english, "Text1", "472", "4.7 kiloohmu");
     row(english, "Text1", "R47", "0.47 ohmu");
@@ -167,7 +166,7 @@ void TestSmdPage::workedExamples()
     QLocale::setDefault(locale);
     const bool three = name == QLatin1String("Text1");
     const QString other = three ? "Text2" : "Text1";
-    for (const QString how : {"typed", "set", "pasted"}) {
+    for (const QString how : { "typed", "set", "pasted" }) {
         box(name)->setText(three ? "999" : "9999"); // a different result before, so a kept one shows
         enter(box(name), code, how);
         QVERIFY2(box(name)->text() == code, qPrintable(how));
@@ -189,7 +188,7 @@ void TestSmdPage::entryKeepsCodeLength_data()
     const QString ctrl = QStringLiteral("4\u00012\u007F"), nul = QString(QChar(0)) + "47";
     const QString megabyte(1 << 20, u'4');
     const auto row = [](const char *tag, const char *name, const char *before, int cursor, const char *how,
-                        const QString &input, const QString &text, const char *result) {
+                         const QString &input, const QString &text, const char *result) {
         QTest::newRow(tag) << name << before << cursor << how << input << text << result;
     };
     row("Text1 fourth typed at end", "Text1", "101", 3, "typed", "9", "101", "100 ohmu");
@@ -253,9 +252,14 @@ void TestSmdPage::shorterCodeKeepsResult_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("result");
-    QTest::newRow("Text1 472") << "Text1" << "472" << "4,7 kiloohmu";
-    QTest::newRow("Text2 2204") << "Text2" << "2204" << "2,2 megaohmu";
-    QTest::newRow("Text1 47 emoji") << "Text1" << "47" + kEmoji << "47 ohmu";
+    QTest::newRow("Text1 472") << "Text1"
+                               << "472"
+                               << "4,7 kiloohmu";
+    QTest::newRow("Text2 2204") << "Text2"
+                                << "2204"
+                                << "2,2 megaohmu";
+    QTest::newRow("Text1 47 emoji") << "Text1"
+                                    << "47" + kEmoji << "47 ohmu";
 }
 
 void TestSmdPage::shorterCodeKeepsResult()
@@ -290,7 +294,7 @@ void TestSmdPage::tabSwitchKeepsCodes()
     enter(box("Text1"), "472", "typed");
     enter(box("Text2"), "2204", "typed");
     QTabBar *tabs = form->findChild<SSTab *>("SSTab1")->tabBar();
-    for (int tab : {0, 2, 1}) {
+    for (int tab : { 0, 2, 1 }) {
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
         QCOMPARE(tabs->currentIndex(), tab);
     }
@@ -339,9 +343,9 @@ void TestSmdPage::placesAndAccessibility()
     QVERIFY(iface);
     QCOMPARE(int(iface->role()), role);
     if (textKind >= 0) {
-        const QString shown = qobject_cast<QLineEdit *>(widget)   ? qobject_cast<QLineEdit *>(widget)->text()
-                              : qobject_cast<QGroupBox *>(widget) ? qobject_cast<QGroupBox *>(widget)->title()
-                                                                  : qobject_cast<QLabel *>(widget)->text();
+        const QString shown = qobject_cast<QLineEdit *>(widget) ? qobject_cast<QLineEdit *>(widget)->text()
+            : qobject_cast<QGroupBox *>(widget)                 ? qobject_cast<QGroupBox *>(widget)->title()
+                                                                : qobject_cast<QLabel *>(widget)->text();
         QVERIFY(!shown.isEmpty());
         QCOMPARE(iface->text(QAccessible::Text(textKind)), shown);
     }
@@ -366,8 +370,8 @@ void TestSmdPage::dataSheet_data()
         "Maximílní napětí krátkodob....................................................400V",
     };
     for (int i = 0; i < 6; ++i)
-        QTest::addRow("Label%d", 14 + i) << QStringLiteral("Label%1").arg(14 + i) << QString::fromUtf8(lines[i])
-                                         << 217 + 16 * i;
+        QTest::addRow("Label%d", 14 + i)
+            << QStringLiteral("Label%1").arg(14 + i) << QString::fromUtf8(lines[i]) << 217 + 16 * i;
 }
 
 void TestSmdPage::dataSheet()
@@ -401,19 +405,45 @@ void TestSmdPage::textsFit_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("label");
-    QTest::newRow("Text1 000") << "Text1" << "000" << "Label5";
-    QTest::newRow("Text1 999") << "Text1" << "999" << "Label5";
-    QTest::newRow("Text1 -12") << "Text1" << "-12" << "Label5";
-    QTest::newRow("Text1 4R7") << "Text1" << "4R7" << "Label5";
-    QTest::newRow("Text1 R47") << "Text1" << "R47" << "Label5";
-    QTest::newRow("Text1 prompt") << "Text1" << "472" << "Label3";
-    QTest::newRow("Text1 value caption") << "Text1" << "472" << "Label4";
-    QTest::newRow("Text2 0000") << "Text2" << "0000" << "Label13";
-    QTest::newRow("Text2 9999") << "Text2" << "9999" << "Label13";
-    QTest::newRow("Text2 R100") << "Text2" << "R100" << "Label13";
-    QTest::newRow("Text2 -.11 longest caption") << "Text2" << "-.11" << "Label13";
-    QTest::newRow("Text2 prompt") << "Text2" << "2204" << "Label11";
-    QTest::newRow("Text2 value caption") << "Text2" << "2204" << "Label12";
+    QTest::newRow("Text1 000") << "Text1"
+                               << "000"
+                               << "Label5";
+    QTest::newRow("Text1 999") << "Text1"
+                               << "999"
+                               << "Label5";
+    QTest::newRow("Text1 -12") << "Text1"
+                               << "-12"
+                               << "Label5";
+    QTest::newRow("Text1 4R7") << "Text1"
+                               << "4R7"
+                               << "Label5";
+    QTest::newRow("Text1 R47") << "Text1"
+                               << "R47"
+                               << "Label5";
+    QTest::newRow("Text1 prompt") << "Text1"
+                                  << "472"
+                                  << "Label3";
+    QTest::newRow("Text1 value caption") << "Text1"
+                                         << "472"
+                                         << "Label4";
+    QTest::newRow("Text2 0000") << "Text2"
+                                << "0000"
+                                << "Label13";
+    QTest::newRow("Text2 9999") << "Text2"
+                                << "9999"
+                                << "Label13";
+    QTest::newRow("Text2 R100") << "Text2"
+                                << "R100"
+                                << "Label13";
+    QTest::newRow("Text2 -.11 longest caption") << "Text2"
+                                                << "-.11"
+                                                << "Label13";
+    QTest::newRow("Text2 prompt") << "Text2"
+                                  << "2204"
+                                  << "Label11";
+    QTest::newRow("Text2 value caption") << "Text2"
+                                         << "2204"
+                                         << "Label12";
 }
 
 // The code shows whole in its box, and every caption fits its label and the label its frame.
@@ -428,13 +458,16 @@ void TestSmdPage::textsFit()
     const QRect area = textArea(edit);
     // A line edit keeps 2 pixels free at each side and centres a line of the font's height in the area.
     const int advance = metrics.horizontalAdvance(code);
-    QVERIFY2(advance <= area.width() - 4,
-             qPrintable(QStringLiteral("%1 px in %2").arg(advance).arg(area.width() - 4)));
+    QVERIFY2(
+        advance <= area.width() - 4, qPrintable(QStringLiteral("%1 px in %2").arg(advance).arg(area.width() - 4)));
     const int baseline = area.y() + (area.height() - metrics.height() + 1) / 2 + metrics.ascent();
     const QRect ink = metrics.tightBoundingRect(code).translated(0, baseline);
     QVERIFY2(ink.top() >= area.top() && ink.bottom() <= area.bottom(),
-             qPrintable(QStringLiteral("ink %1..%2 in %3..%4").arg(ink.top()).arg(ink.bottom()).arg(area.top())
-                            .arg(area.bottom())));
+        qPrintable(QStringLiteral("ink %1..%2 in %3..%4")
+                       .arg(ink.top())
+                       .arg(ink.bottom())
+                       .arg(area.top())
+                       .arg(area.bottom())));
     auto *caption = form->findChild<QLabel *>(label);
     QVERIFY(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()));
     QVERIFY(caption->geometry().right() < caption->parentWidget()->width() - 2);
