@@ -23,8 +23,6 @@ private slots:
     void nothingUnderTheTabRow();
     void fontsAndFit();
     void focusOrder();
-    void accessibleControls_data();
-    void accessibleControls();
     void keyboardActivates_data();
     void keyboardActivates();
     void bandShapesTellTheirColour();
@@ -92,41 +90,62 @@ void TestWindow::tabs()
 
 void TestWindow::designedPlaces_data()
 {
-    // Window pixels from the designed twips (divided by 15, rounded).
+    // Window pixels from the designed twips (divided by 15, rounded); an auto-sized label only by its corner.
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("place");
-    QTest::newRow("resistor drawing") << "Image1" << QRect(8, 41, 490, 91);
-    QTest::newRow("band 1 shape") << "Shape1" << QRect(200, 41, 9, 45);
-    QTest::newRow("band 2 shape") << "Shape2" << QRect(217, 42, 9, 44);
-    QTest::newRow("band 3 shape") << "Shape3" << QRect(237, 48, 9, 34);
-    QTest::newRow("band 4 shape") << "Shape4" << QRect(257, 48, 9, 34);
-    QTest::newRow("band 5 shape") << "Shape5" << QRect(285, 41, 9, 45);
-    QTest::newRow("band 1 brown") << "Command2" << QRect(16, 153, 65, 17);
-    QTest::newRow("band 1 red, taller") << "Command3" << QRect(16, 168, 65, 24);
-    QTest::newRow("band 1 orange") << "Command4" << QRect(16, 185, 65, 17);
-    QTest::newRow("band 2 black") << "Command13" << QRect(88, 137, 65, 17);
-    QTest::newRow("band 3 silver") << "Command36" << QRect(160, 313, 65, 17);
-    QTest::newRow("band 4 white") << "Command46" << QRect(232, 281, 65, 17);
-    QTest::newRow("band 5 brown") << "Command50" << QRect(304, 153, 65, 17);
-    QTest::newRow("band 5 silver") << "Command60" << QRect(304, 313, 65, 17);
-    QTest::newRow("band count frame") << "Frame1" << QRect(384, 137, 105, 73);
-    QTest::newRow("3 bands") << "Option1" << QRect(392, 153, 73, 13);
-    QTest::newRow("4 bands") << "Option2" << QRect(392, 169, 73, 13);
-    QTest::newRow("5 bands") << "Option3" << QRect(392, 185, 73, 13);
-    QTest::newRow("line under Hodnota") << "Line1" << QRect(384, 233, 105, 1);
-    QTest::newRow("line over the tolerance") << "Line2" << QRect(392, 289, 97, 1);
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("text");
+    const int button = QAccessible::Button, label = QAccessible::StaticText, image = QAccessible::Graphic;
+    QTest::newRow("page title") << "Label20" << QRect(151, 24, 0, 0) << label
+                                << "Uhlíkový rezistor 0,25W - velikost 0207";
+    QTest::newRow("resistor drawing") << "Image1" << QRect(8, 41, 490, 91) << image << "";
+    QTest::newRow("band 1 shape") << "Shape1" << QRect(200, 41, 9, 45) << image << "Proužek 1: Hnědá";
+    QTest::newRow("band 2 shape") << "Shape2" << QRect(217, 42, 9, 44) << image << "Proužek 2: Černá";
+    QTest::newRow("band 3 shape") << "Shape3" << QRect(237, 48, 9, 34) << image << "Proužek 3: Černá";
+    QTest::newRow("band 4 shape") << "Shape4" << QRect(257, 48, 9, 34) << image << "Proužek 4: Černá";
+    QTest::newRow("band 5 shape") << "Shape5" << QRect(285, 41, 9, 45) << image << "Proužek 5: Hnědá";
+    QTest::newRow("value under the body") << "Label9" << QRect(231, 92, 0, 0) << label << "100 ohmů";
+    QTest::newRow("band 1 brown") << "Command2" << QRect(16, 153, 65, 17) << button << "Hnědá";
+    QTest::newRow("band 1 red, taller") << "Command3" << QRect(16, 168, 65, 24) << button << "Červená";
+    QTest::newRow("band 1 orange") << "Command4" << QRect(16, 185, 65, 17) << button << "Oranžová";
+    QTest::newRow("band 2 black") << "Command13" << QRect(88, 137, 65, 17) << button << "Černá";
+    QTest::newRow("band 3 silver, hidden") << "Command36" << QRect(160, 313, 65, 17) << button << "Stříbrná";
+    QTest::newRow("band 4 white") << "Command46" << QRect(232, 281, 65, 17) << button << "Bílá";
+    QTest::newRow("band 5 brown") << "Command50" << QRect(304, 153, 65, 17) << button << "Hnědá";
+    QTest::newRow("band 5 silver") << "Command60" << QRect(304, 313, 65, 17) << button << "Stříbrná";
+    QTest::newRow("band count frame") << "Frame1" << QRect(384, 137, 105, 73) << int(QAccessible::Grouping)
+                                      << "Počet proužků";
+    QTest::newRow("3 bands") << "Option1" << QRect(392, 153, 73, 13) << int(QAccessible::RadioButton)
+                             << "3 proužky";
+    QTest::newRow("4 bands") << "Option2" << QRect(392, 169, 73, 13) << int(QAccessible::RadioButton)
+                             << "4 proužky";
+    QTest::newRow("5 bands") << "Option3" << QRect(392, 185, 73, 13) << int(QAccessible::RadioButton)
+                             << "5 proužků";
+    QTest::newRow("Hodnota") << "Label8" << QRect(384, 217, 0, 0) << label << "Hodnota :";
+    QTest::newRow("line under Hodnota") << "Line1" << QRect(384, 233, 105, 1) << int(QAccessible::Separator) << "";
+    QTest::newRow("value") << "Label6" << QRect(392, 241, 0, 0) << label << "100 ohmů";
+    QTest::newRow("marking") << "Label7" << QRect(392, 265, 0, 0) << label << "100R";
+    QTest::newRow("line over the tolerance")
+        << "Line2" << QRect(392, 289, 97, 1) << int(QAccessible::Separator) << "";
+    QTest::newRow("tolerance") << "Label10" << QRect(392, 297, 0, 0) << label << "±1 %";
 }
 
+// Every control where the design puts it, as itself and to an accessibility client.
 void TestWindow::designedPlaces()
 {
     QFETCH(QString, name);
     QFETCH(QRect, place);
+    QFETCH(int, role);
+    QFETCH(QString, text);
     auto *w = form->findChild<QWidget *>(name);
     QVERIFY2(w, qPrintable(name));
+    if (place.isEmpty())
+        place.setSize(w->size());
     QCOMPARE(QRect(w->mapTo(form.get(), QPoint(0, 0)), w->size()), place);
-    // What an accessibility client sees is the same place on the screen.
     QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
     QVERIFY(a);
+    QCOMPARE(int(a->role()), role);
+    QCOMPARE(a->text(QAccessible::Name), text);
     if (w->isVisible())
         QCOMPARE(a->rect(), QRect(form->mapToGlobal(place.topLeft()), place.size()));
 }
@@ -203,37 +222,6 @@ void TestWindow::focusOrder()
             && w->parentWidget() != form->findChild<QTabBar *>())
             chain << w->objectName();
     QCOMPARE(chain, expected);
-}
-
-void TestWindow::accessibleControls_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("role");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("black button") << "Command13" << int(QAccessible::Button) << "Černá";
-    QTest::newRow("silver button") << "Command60" << int(QAccessible::Button) << "Stříbrná";
-    QTest::newRow("five bands") << "Option3" << int(QAccessible::RadioButton) << "5 proužků";
-    QTest::newRow("band count frame") << "Frame1" << int(QAccessible::Grouping) << "Počet proužků";
-    QTest::newRow("page title") << "Label20" << int(QAccessible::StaticText)
-                                << "Uhlíkový rezistor 0,25W - velikost 0207";
-    QTest::newRow("value") << "Label6" << int(QAccessible::StaticText) << "100 ohmů";
-    QTest::newRow("value under the body") << "Label9" << int(QAccessible::StaticText) << "100 ohmů";
-    QTest::newRow("marking") << "Label7" << int(QAccessible::StaticText) << "100R";
-    QTest::newRow("tolerance") << "Label10" << int(QAccessible::StaticText) << "±1 %";
-    QTest::newRow("Hodnota") << "Label8" << int(QAccessible::StaticText) << "Hodnota :";
-    QTest::newRow("resistor drawing") << "Image1" << int(QAccessible::Graphic) << "";
-}
-
-void TestWindow::accessibleControls()
-{
-    QFETCH(QString, name);
-    QFETCH(int, role);
-    QFETCH(QString, text);
-    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(form->findChild<QWidget *>(name));
-    QVERIFY(a);
-    QCOMPARE(int(a->role()), role);
-    if (!text.isEmpty())
-        QCOMPARE(a->text(QAccessible::Name), text);
 }
 
 void TestWindow::keyboardActivates_data()
