@@ -91,6 +91,20 @@ private:
     int m_height;
 };
 
+// A classic raised edge: light on the top and left, a shadow and a dark line inside it on the bottom and right.
+void drawRaisedBevel(QPainter &painter, QRect r, const QPalette &palette)
+{
+    painter.setPen(palette.color(QPalette::Light));
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(palette.color(QPalette::Shadow));
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.setPen(palette.color(QPalette::Dark));
+    painter.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
+    painter.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
+}
+
 // The page face with the tab control's raised border below the tab row.
 class TabPage : public QWidget {
 public:
@@ -106,16 +120,7 @@ protected:
         // The page face is the dialog colour that opaque labels fill with, so they blend in.
         QPainter painter(this);
         painter.fillRect(rect(), palette().color(QPalette::Window));
-        const QRect border = rect().adjusted(0, m_tabRowHeight - 1, -1, -1);
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawLine(border.topLeft(), border.bottomLeft());
-        painter.drawLine(border.topLeft(), border.topRight());
-        painter.setPen(palette().color(QPalette::Shadow));
-        painter.drawLine(border.bottomLeft(), border.bottomRight());
-        painter.drawLine(border.topRight(), border.bottomRight());
-        painter.setPen(palette().color(QPalette::Dark));
-        painter.drawLine(border.bottomLeft() + QPoint(1, -1), border.bottomRight() + QPoint(-1, -1));
-        painter.drawLine(border.topRight() + QPoint(-1, 1), border.bottomRight() + QPoint(-1, -1));
+        drawRaisedBevel(painter, rect().adjusted(0, m_tabRowHeight - 1, -1, -1), palette());
     }
 
 private:
@@ -291,25 +296,14 @@ void ColorButton::paintEvent(QPaintEvent *)
     const QRect r = rect().adjusted(0, 0, -1, -1);
     painter.fillRect(rect(), m_face);
     const bool down = isDown();
-    // A classic raised bevel, sunk while pressed.
-    const QColor light = palette().color(QPalette::Light);
-    const QColor dark = palette().color(QPalette::Dark);
-    const QColor shadow = palette().color(QPalette::Shadow);
+    // Raised, sunk while pressed.
     if (down) {
-        painter.setPen(shadow);
+        painter.setPen(palette().color(QPalette::Shadow));
         painter.drawRect(r);
-        painter.setPen(dark);
+        painter.setPen(palette().color(QPalette::Dark));
         painter.drawRect(r.adjusted(1, 1, -1, -1));
     } else {
-        painter.setPen(light);
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
-        painter.setPen(shadow);
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
-        painter.setPen(dark);
-        painter.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
-        painter.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
+        drawRaisedBevel(painter, r, palette());
     }
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.setFont(font());
