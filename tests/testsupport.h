@@ -3,6 +3,8 @@
 // Shared by the window tests: a main that runs headless unless a platform was chosen, and a way to read
 // and close the modal message box that an action opens.
 
+#include "app/form1.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -13,8 +15,24 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace testsupport {
+
+// A fresh main window under a Czech locale, shown and exposed; closeWindow undoes both.
+inline bool openWindow(std::unique_ptr<barvoznak::Form1> &form)
+{
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
+    form = std::make_unique<barvoznak::Form1>();
+    form->show();
+    return QTest::qWaitForWindowExposed(form.get());
+}
+
+inline void closeWindow(std::unique_ptr<barvoznak::Form1> &form)
+{
+    form.reset();
+    QLocale::setDefault(QLocale::c());
+}
 
 struct SeenBox {
     bool seen = false;

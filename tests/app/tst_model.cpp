@@ -117,10 +117,7 @@ private:
 
 void TestModel::init()
 {
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
-    form = std::make_unique<Form1>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QVERIFY(testsupport::openWindow(form));
     tabs = form->findChild<SSTab *>("SSTab1")->tabBar();
     buttons = form->findChildren<ColorButton *>();
     box = { form->findChild<QLineEdit *>("Text1"), form->findChild<QLineEdit *>("Text2") };
@@ -128,11 +125,7 @@ void TestModel::init()
     model = {};
 }
 
-void TestModel::cleanup()
-{
-    form.reset();
-    QLocale::setDefault(QLocale::c());
-}
+void TestModel::cleanup() { testsupport::closeWindow(form); }
 
 // The test's own reading, checked on worked examples before it judges the window.
 void TestModel::expectedReadingOfWorkedExamples_data()

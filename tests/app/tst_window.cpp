@@ -34,19 +34,9 @@ private:
     std::unique_ptr<Form1> form;
 };
 
-void TestWindow::init()
-{
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
-    form = std::make_unique<Form1>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-}
+void TestWindow::init() { QVERIFY(testsupport::openWindow(form)); }
 
-void TestWindow::cleanup()
-{
-    form.reset();
-    QLocale::setDefault(QLocale::c());
-}
+void TestWindow::cleanup() { testsupport::closeWindow(form); }
 
 void TestWindow::windowFrame()
 {

@@ -65,19 +65,9 @@ private:
     std::unique_ptr<Form1> form;
 };
 
-void TestBandsPage::init()
-{
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
-    form = std::make_unique<Form1>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-}
+void TestBandsPage::init() { QVERIFY(testsupport::openWindow(form)); }
 
-void TestBandsPage::cleanup()
-{
-    form.reset();
-    QLocale::setDefault(QLocale::c());
-}
+void TestBandsPage::cleanup() { testsupport::closeWindow(form); }
 
 void TestBandsPage::clickBands(const QString &colours)
 {

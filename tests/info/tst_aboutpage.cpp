@@ -40,21 +40,17 @@ private:
 
 void TestAboutPage::init()
 {
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
     // The link tests must never reach a real browser.
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
     requests.clear();
-    form = std::make_unique<Form1>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QVERIFY(testsupport::openWindow(form));
     showTab(2);
 }
 
 void TestAboutPage::cleanup()
 {
-    form.reset();
+    testsupport::closeWindow(form);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QLocale::setDefault(QLocale::c());
 }
 
 // Everything a stray click could disturb: the band state, the read-out and the page shown.

@@ -35,10 +35,7 @@ private:
 // Every test starts from a fresh window on the SMD page (the window of the test before goes here).
 void TestSmdPage::init()
 {
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
-    form = std::make_unique<Form1>();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QVERIFY(testsupport::openWindow(form));
     form->findChild<SSTab *>("SSTab1")->setCurrentIndex(1);
 }
 
