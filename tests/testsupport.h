@@ -1,17 +1,17 @@
 #pragma once
 
-// Shared by the window tests: a main that runs headless unless a platform was chosen, and a way to read
-// and close the modal message box that an action opens.
+// What the window tests share: a fresh window, finding and clicking its controls as a user does, and
+// catching the modal box an action opens.
 
 #include "app/form1.h"
+#include "table.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStyleFactory>
-#include <QTest>
+#include <QTabBar>
 #include <QTimer>
 
 #include <functional>
@@ -19,70 +19,73 @@
 
 namespace testsupport {
 
-// A fresh main window under a Czech locale, shown and exposed; closeWindow undoes both.
-inline bool openWindow(std::unique_ptr<barvoznak::Form1> &form)
-{
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
-    form = std::make_unique<barvoznak::Form1>();
-    form->show();
-    return QTest::qWaitForWindowExposed(form.get());
-}
+// The main window under a Czech locale, shown; the locale goes back to C with it.
+struct Window {
+    Window()
+    {
+        QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
+        form = std::make_unique<barvoznak::Form1>();
+        form->show();
+        exposed = QTest::qWaitForWindowExposed(form.get());
+    }
+    ~Window() { QLocale::setDefault(QLocale::c()); }
 
-inline void closeWindow(std::unique_ptr<barvoznak::Form1> &form)
-{
-    form.reset();
-    QLocale::setDefault(QLocale::c());
-}
+    // A control by its designed name (null if there is none).
+    template <typename T = QWidget> T *find(const QString &name) const { return form->findChild<T *>(name); }
+    QString text(const QString &label) const { return find<QLabel>(label)->text(); }
+    QTabBar *tabs() const { return form->findChild<QTabBar *>(); }
+    void showPage(int page) const
+    {
+        QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(page).center());
+    }
+    // Clicks whatever shows at that point of the control, as a mouse does.
+    void click(QWidget *control, QPoint at) const
+    {
+        const QPoint inForm = control->mapTo(form.get(), at);
+        QWidget *hit = form->childAt(inForm);
+        QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(form.get(), inForm));
+    }
 
-struct SeenBox {
-    bool seen = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttonCount = 0;
-    bool hasOk = false;
-    QString accessibleName; // what a screen reader announces for the box
-    int accessibleRole = 0;
+    std::unique_ptr<barvoznak::Form1> form;
+    bool exposed = false;
 };
 
-// Runs `action`, which is expected to open one modal message box; records it and closes it with a click on
-// its OK button. A box that never comes, or one nobody can close, fails the test instead of hanging it.
+// The colour a control shows at one of its points.
+inline QRgb pixel(QWidget *control, QPoint at)
+{
+    const QImage image = control->grab().toImage();
+    return image.pixel(at * image.devicePixelRatio());
+}
+
+// What a modal message box showed: "title | text", "" if none came.
+struct SeenBox {
+    QString shown, accessibleName;
+    bool informationWithOneOk = false;
+};
+
+// Runs `action`; a modal box it opens is recorded and closed with a click on its OK button. A box nobody
+// can close fails the test instead of hanging it.
 inline SeenBox closeNextMessageBox(const std::function<void()> &action)
 {
     SeenBox box;
-    QTimer poll;
-    poll.setInterval(10);
+    QTimer poll, watchdog;
     QObject::connect(&poll, &QTimer::timeout, [&box] {
         auto *open = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!open || box.seen)
+        if (!open || !box.shown.isEmpty())
             return;
-        box.seen = true;
-        box.title = open->windowTitle();
-        box.text = open->text();
-        box.icon = open->icon();
-        box.buttonCount = int(open->buttons().size());
-        if (QAccessibleInterface *a = QAccessible::queryAccessibleInterface(open)) {
-            box.accessibleName = a->text(QAccessible::Name);
-            box.accessibleRole = int(a->role());
-        }
-        QAbstractButton *ok = open->button(QMessageBox::Ok);
-        box.hasOk = ok != nullptr;
-        if (ok)
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            open->reject();
+        box = { open->windowTitle() + " | " + open->text(),
+            QAccessible::queryAccessibleInterface(open)->text(QAccessible::Name),
+            open->icon() == QMessageBox::Information && open->buttons().size() == 1
+                && open->button(QMessageBox::Ok) };
+        QTest::mouseClick(open->buttons().constFirst(), Qt::LeftButton);
     });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [] {
         if (QWidget *open = QApplication::activeModalWidget())
             open->close();
     });
-    poll.start();
+    poll.start(10);
     watchdog.start(5000);
     action();
-    poll.stop();
-    watchdog.stop();
     return box;
 }
 
