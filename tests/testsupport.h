@@ -63,11 +63,10 @@ struct SeenBox {
     bool informationWithOneOk = false;
 };
 
-// Runs `action`; a modal box it opens is recorded and closed with a click on its OK button. A box nobody
-// can close fails the test instead of hanging it.
-inline SeenBox closeNextMessageBox(const std::function<void()> &action)
+// Runs `action`; a modal box it opens is recorded in `box` and closed with a click on its OK button. A box
+// nobody can close fails the test instead of hanging it.
+inline void closeNextMessageBox(SeenBox &box, const std::function<void()> &action)
 {
-    SeenBox box;
     QTimer poll, watchdog;
     QObject::connect(&poll, &QTimer::timeout, [&box] {
         auto *open = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -86,7 +85,6 @@ inline SeenBox closeNextMessageBox(const std::function<void()> &action)
     poll.start(10);
     watchdog.start(5000);
     action();
-    return box;
 }
 
 } // namespace testsupport

@@ -27,6 +27,55 @@ QFont designFont(DesignFont kind)
 
 namespace {
 
+// A label as accessibility clients meet it: its text, a link where it opens a web page, the control whose
+// entry it shows, and, where a click does something, the press action. Like Qt's own buttons, the action
+// returns at once and the click's handler runs from the event loop, so a client never waits on a modal box.
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(Label *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        return label()->link().isEmpty() ? QAccessible::StaticText : QAccessible::Link;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
+            return label()->text();
+        if (t == QAccessible::Description && !label()->link().isEmpty())
+            return label()->link();
+        return QAccessibleWidget::text(t);
+    }
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override
+    {
+        auto related = QAccessibleWidget::relations(match);
+        const auto add = [&](QWidget *other, QAccessible::Relation relation) {
+            if (other && (match & relation))
+                related.append({ QAccessible::queryAccessibleInterface(other), relation });
+        };
+        add(label()->buddy(), QAccessible::Labelled);
+        add(label()->controlledBy(), QAccessible::Controller);
+        return related;
+    }
+    QStringList actionNames() const override
+    {
+        return label()->isClickable() ? QStringList { pressAction() } : QStringList();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && label()->isClickable())
+            QMetaObject::invokeMethod(label(), &Label::clicked, Qt::QueuedConnection);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    Label *label() const { return static_cast<Label *>(widget()); }
+};
+
 // What our own controls are to accessibility clients: the main window a window, pictures and band shapes
 // images, the drawn lines separators.
 QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
@@ -38,6 +87,8 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (className == QLatin1String("barvoznak::DesignLine"))
         return new QAccessibleWidget(widget, QAccessible::Separator);
+    if (className == QLatin1String("barvoznak::Label"))
+        return new LabelAccessible(static_cast<Label *>(widget));
     if (className == QLatin1String("barvoznak::Form1"))
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
@@ -160,6 +211,7 @@ void SSTab::resizeEvent(QResizeEvent *)
 Label::Label(const QString &name, QWidget *parent)
     : QLabel(parent)
 {
+    installAccessibleFactory();
     setObjectName(name);
 }
 

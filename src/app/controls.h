@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -58,6 +59,14 @@ public:
     void setAutoSize(bool on);
     void setCaption(const QString &text);
 
+    // What an accessibility client learns beyond the text: whether a click does something (then it offers
+    // the press action), the web address the label opens as a link, and the control whose entry it shows.
+    bool isClickable() const { return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked)); }
+    QString link() const { return m_link; }
+    void setLink(const QString &address) { m_link = address; }
+    QWidget *controlledBy() const { return m_controlledBy; }
+    void setControlledBy(QWidget *control) { m_controlledBy = control; }
+
 signals:
     void clicked();
 
@@ -71,6 +80,8 @@ private:
     bool m_autoSize = false;
     int m_anchorX2 = 0; // twice the designed left edge or centre, so odd widths keep it without drift
     bool m_pressed = false;
+    QString m_link;
+    QWidget *m_controlledBy = nullptr;
 };
 
 // A label of the design: bold or dialog font, opaque or transparent, auto-sized unless told otherwise (a

@@ -59,6 +59,7 @@ void Form1::buildAboutPage(QWidget *page)
     Label25 = makeWhiteLabel(
         QStringLiteral("Label25"), about::webAddress(), design::px(design::Label25), DesignFont::Bold975, page);
     Label25->setCursor(Qt::UpArrowCursor);
+    Label25->setLink(about::webUrl());
     connect(Label25, &Label::clicked, this, &Form1::Label25_Click);
 
     // The version at the left end and the identifier near the right end of one fixed line; where the

@@ -41,22 +41,30 @@ void Form1::buildSmdPage(QWidget *page)
     const auto build = [page](const DecoderDesign &d, Frame *&frame, QLineEdit *&box, Label *&result) {
         frame = new Frame(QString::fromUtf8(d.frameName), QString::fromUtf8(d.frameCaption), page);
         frame->setGeometry(design::px(d.frame));
-        makeLabel(QString::fromUtf8(d.promptName), QStringLiteral("Číslo na rezistoru  :"), design::px(d.prompt),
-            DesignFont::Bold975, true, frame);
+        Label *prompt = makeLabel(QString::fromUtf8(d.promptName), QStringLiteral("Číslo na rezistoru  :"),
+            design::px(d.prompt), DesignFont::Bold975, true, frame);
         box = new QLineEdit(QString::fromUtf8(d.initialCode), frame);
         box->setObjectName(QString::fromUtf8(d.boxName));
         box->setFont(designFont(DesignFont::Bold975));
         box->setAlignment(d.boxAlignment | Qt::AlignVCenter);
         box->setGeometry(design::px(d.box));
-        makeLabel(QString::fromUtf8(d.valueCaptionName), QString::fromUtf8(d.valueCaptionText),
-            design::px(d.valueCaption), DesignFont::Bold975, true, frame);
+        Label *valueCaption = makeLabel(QString::fromUtf8(d.valueCaptionName),
+            QString::fromUtf8(d.valueCaptionText), design::px(d.valueCaption), DesignFont::Bold975, true, frame);
         result = makeLabel(QString::fromUtf8(d.resultName), QStringLiteral("0 ohmu"), design::px(d.result),
             DesignFont::Bold975, true, frame);
+        // A screen reader names the box by the label in front of it, describes it by the frame's caption and
+        // leads from it to the value it decodes into (and back).
+        prompt->setBuddy(box);
+        box->setAccessibleDescription(frame->title());
+        valueCaption->setBuddy(result);
+        result->setControlledBy(box);
     };
     build(kThreeChar, Frame2, Text1, Label5);
     build(kFourChar, Frame3, Text2, Label13);
-    connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
-    connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
+    // The result label receives the box's changes, which is also how the box tells accessibility clients
+    // which control it sets.
+    connect(Text1, &QLineEdit::textChanged, Label5, [this] { Text1_Change(); });
+    connect(Text2, &QLineEdit::textChanged, Label13, [this] { Text2_Change(); });
     QWidget::setTabOrder(Text1, Text2);
 }
 

@@ -27,6 +27,7 @@ private slots:
     void focusOrder();
     void clicks_data();
     void clicks();
+    void codeBoxesAreAnnounced();
     void looksAsDesigned_data();
     void looksAsDesigned();
     void closingEndsTheProgram();
@@ -251,28 +252,32 @@ void TestWindow::focusOrder()
 
 void TestWindow::clicks_data()
 {
-    // The tag is the control and what the mouse does: c click, d double-click as the platform sends it, r right
-    // click. Then the box that opens (title | text) and how often the maker's web page is asked for.
+    // The tag is the control and what is done to it: c click, d double-click as the platform sends it, r right
+    // click, a an accessibility client's press action. Then the box that opens (title | text) and how often
+    // the maker's web page is asked for; a control that reacts to neither offers no action.
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("requests");
     row("Label6 c", "Hodnota odporu je : | 100 ohmů", 0);
     row("Label7 c", "Zkrácené značení je : | 100R", 0);
     row("Label10 c", "Tolerance odporu je : | ±1 %", 0);
-    row("Label22 c",
-        "Barvoznak | Značení uhlíkových rezistorů pomocí barevných proužků a SMD rezistorů pomocí "
-        "číselného kódu.",
-        0);
+    row("Label10 a", "Tolerance odporu je : | ±1 %", 0);
+    const char *description = "Barvoznak | Značení uhlíkových rezistorů pomocí barevných proužků a SMD rezistorů "
+                              "pomocí číselného kódu.";
+    row("Label22 c", description, 0);
+    row("Label22 a", description, 0);
     row("Label25 c", "", 1);
     row("Label25 ccc", "", 3);
     row("Label25 d", "", 1);
-    row("Label25 r", "", 0);
-    for (const char *inert : { "Label9 c", "Image1 c", "Label8 c", "Label5 c", "Label14 c", "Image2 c", "Label1 c",
-             "Label2 c", "Label23 c", "Label24 c", "Image3 c" })
+    row("Label25 rc", "", 1);
+    row("Label25 a", "", 1);
+    for (const char *inert : { "Label9 ca", "Image1 ca", "Label8 ca", "Label5 ca", "Label14 ca", "Image2 ca",
+             "Label1 ca", "Label2 ca", "Label23 ca", "Label24 ca", "Image3 ca" })
         row(inert, "", 0);
 }
 
 // A read-out or the description opens its box (information icon, one OK, announced by its title); the link
-// asks the desktop once per click to open the maker's page; nothing else reacts, nothing changes.
+// asks the desktop once per click to open the maker's page; nothing else reacts, nothing changes. The press
+// action does what a click does, after it has returned.
 void TestWindow::clicks()
 {
     QFETCH(QString, box);
@@ -288,8 +293,19 @@ void TestWindow::clicks()
         return s;
     };
     const QStringList before = state();
-    const auto seen = testsupport::closeNextMessageBox([&] {
+    QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(target)->actionInterface();
+    QCOMPARE(actions->actionNames(),
+        box.isEmpty() && !requests ? QStringList() : QStringList { QAccessibleActionInterface::pressAction() });
+    bool waited = false;
+    testsupport::SeenBox seen;
+    testsupport::closeNextMessageBox(seen, [&] {
         for (QChar step : tag[1]) {
+            if (step == u'a') {
+                actions->doAction(QAccessibleActionInterface::pressAction());
+                waited = !seen.shown.isEmpty() || !this->requests.isEmpty();
+                QCoreApplication::processEvents();
+                continue;
+            }
             QTest::mouseClick(target, step == u'r' ? Qt::RightButton : Qt::LeftButton);
             if (step == u'd') {
                 QTest::mousePress(target, Qt::LeftButton);
@@ -298,10 +314,29 @@ void TestWindow::clicks()
             }
         }
     });
+    QVERIFY(!waited);
     QCOMPARE(seen.shown, box);
     QVERIFY(box.isEmpty() || (seen.informationWithOneOk && box.startsWith(seen.accessibleName + " | ")));
     QCOMPARE(this->requests, QList<QUrl>(requests, QUrl(about::webUrl())));
     QCOMPARE(state(), before);
+}
+
+// A screen reader names each code box by the label in front of it and describes it by its frame's caption;
+// the value it decodes into is found from the box, and the box from the value, which "Hodnota :" labels.
+void TestWindow::codeBoxesAreAnnounced()
+{
+    const auto a = [this](const char *name) { return QAccessible::queryAccessibleInterface(w->find(name)); };
+    for (const auto &[box, prompt, frame, value, caption] :
+        { std::array { "Text1", "Label3", "Frame2", "Label5", "Label4" },
+            std::array { "Text2", "Label11", "Frame3", "Label13", "Label12" } }) {
+        QCOMPARE(a(box)->text(QAccessible::Name), w->text(prompt));
+        QCOMPARE(a(box)->text(QAccessible::Description), a(frame)->text(QAccessible::Name));
+        QVERIFY(a(box)->relations(QAccessible::Controlled).contains({ a(value), QAccessible::Controlled }));
+        QVERIFY(a(value)->relations().contains({ a(box), QAccessible::Controller }));
+        QVERIFY(a(value)->relations().contains({ a(caption), QAccessible::Label }));
+    }
+    QCOMPARE(a("Label25")->role(), QAccessible::Link);
+    QCOMPARE(a("Label25")->text(QAccessible::Description), about::webUrl());
 }
 
 void TestWindow::looksAsDesigned_data()
