@@ -10,7 +10,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
-#include <QStyleFactory>
 #include <QTabBar>
 #include <QTimer>
 
@@ -18,6 +17,14 @@
 #include <memory>
 
 namespace testsupport {
+
+// Headless unless the environment chose a platform, and in the program's own look; set before QTEST_MAIN
+// makes the application.
+inline const bool kEnvironment = [] {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return qputenv("QT_STYLE_OVERRIDE", "Fusion");
+}();
 
 // The main window under a Czech locale, shown; the locale goes back to C with it.
 struct Window {
@@ -88,15 +95,3 @@ inline void closeNextMessageBox(SeenBox &box, const std::function<void()> &actio
 }
 
 } // namespace testsupport
-
-// Headless unless the environment chose a platform, and in the program's own style.
-#define BARVOZNAK_GUI_TEST_MAIN(TestObject)                                                                       \
-    int main(int argc, char *argv[])                                                                              \
-    {                                                                                                             \
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))                                                        \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                              \
-        QApplication app(argc, argv);                                                                             \
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));                                  \
-        TestObject test;                                                                                          \
-        return QTest::qExec(&test, argc, argv);                                                                   \
-    }

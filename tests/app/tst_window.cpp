@@ -59,9 +59,9 @@ void TestWindow::frame()
 {
     QCOMPARE(w->form->windowTitle(), QStringLiteral("Barvoznak"));
     QCOMPARE(w->form->minimumSize(), w->form->maximumSize());
-    const Qt::WindowFlags flags = w->form->windowFlags();
-    QVERIFY(flags & Qt::WindowMinimizeButtonHint && flags & Qt::WindowCloseButtonHint);
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint) && !w->form->windowIcon().pixmap(32).isNull());
+    const Qt::WindowFlags boxes = Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    QCOMPARE(w->form->windowFlags() & (boxes | Qt::WindowMaximizeButtonHint), boxes);
+    QVERIFY(!w->form->windowIcon().pixmap(32).isNull());
     QCOMPARE(w->tabs()->currentIndex(), 0);
     w->form->showMinimized();
     QTRY_VERIFY(w->form->isMinimized());
@@ -74,7 +74,6 @@ void TestWindow::bandsPage_data()
     QTest::addColumn<QString>("shown");
     row("Option3", "brown,black,black,black,brown | 100R | 100 ohmů | ±1 % | 49");
     row("Option2 yellow,violet,red,gold", "yellow,violet,red,gold,brown | 4K7 | 4,7 kiloohmů | ±5 % | 39");
-    row("Option1 brown,black,silver", "brown,black,silver,black,brown | R10 | 0,1 ohmů | ±20 % | 31");
     row("en_US Option2 yellow,violet,red,green",
         "yellow,violet,red,green,brown | 4K7 | 4.7 kiloohmů | ±0.5 % | 39");
     // Entering a mode resets the bands it adds; three bands keep bands 4 and 5 as they are.
@@ -84,7 +83,6 @@ void TestWindow::bandsPage_data()
     row("brown,black,red,green,gold Option1", "brown,black,red,green,gold | 1K0 | 1 kiloohmů | ±20 % | 31");
     // A gold or silver multiplier does not stay on as the third digit of five bands (it would read 1010R).
     row("Option2 brown,black,gold Option3", "brown,black,black,black,brown | 100R | 100 ohmů | ±1 % | 49");
-    row("Option1 brown,black,silver Option3", "brown,black,black,black,brown | 100R | 100 ohmů | ±1 % | 49");
 }
 
 // Clicks as a user does, then reads the page after a round of the other pages: each band shape in the colour
@@ -126,7 +124,6 @@ void TestWindow::bandsPage()
         const QString colour = colours.section(u',', band - 1, band - 1);
         QPushButton *swatch = button(4, colour); // band 4 offers every colour
         QWidget *shape = w.find(QStringLiteral("Shape%1").arg(band));
-        QCOMPARE(w.form->bandColor()[std::size_t(band - 1)], index(colour));
         QCOMPARE(w.form->bandValue()[std::size_t(band - 1)], index(colour) - 1);
         QCOMPARE(shape->isVisible(), band <= bandCount);
         QCOMPARE(testsupport::pixel(shape, shape->rect().center()), testsupport::pixel(swatch, { 4, 8 }));
@@ -152,10 +149,8 @@ void TestWindow::smdPage_data()
     QTest::addColumn<QString>("after");
     const QString emoji = QStringLiteral("😀"), paste = QStringLiteral("paste:");
     row("472 typed", "Text1 999", "472", "472 | 4,7 kiloohmu");
-    row("4R7 pasted", "Text1 999", "paste:4R7", "4R7 | 4,7 ohmu");
     row("-.11 typed, the longest result", "Text2 9999", "-.11", "-.11 | -0,001 kiloohmu");
     row("English separator", "Text2 9999", "en_US:4701", "4701 | 4.7 kiloohmu");
-    row("a fourth character typed at the end", "Text1 101|", "9", "101 | 100 ohmu");
     row("a fifth character typed at the start", "Text2 |4701", "2", "2470 | 247 ohmu");
     row("4702 pasted decodes what is left", "Text1 000", "paste:4702", "470 | 47 ohmu");
     row("shortened to nothing keeps the result", "Text1 472|", "\b\b\b", " | 4,7 kiloohmu");
@@ -163,7 +158,6 @@ void TestWindow::smdPage_data()
         QString("47" + emoji + " | 47 ohmu"));
     row("a megabyte of emoji", "Text2 0000", QString(paste + emoji.repeated(1 << 19)),
         emoji.repeated(4) + " | 0 ohmu");
-    row("a megabyte of digits", "Text1 000", QString(paste + QString(1 << 20, u'4')), "444 | 440 kiloohmu");
 }
 
 // The box keeps at most its code's length of whole characters and shows their decode, also after a round of
@@ -367,15 +361,14 @@ void TestWindow::looksAsDesigned()
     const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shot.size(), expected.size());
     QImage difference(shot.size(), QImage::Format_Mono);
-    difference.fill(0);
     int differing = 0;
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x) {
             const QRgb a = shot.pixel(x, y), b = expected.pixel(x, y);
             const bool differs
                 = qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) > 48;
-            differing += differs;
             difference.setPixel(x, y, differs);
+            differing += differs;
         }
     if (differing > 8 && shot.save("actual-" + name) && difference.save("difference-" + name))
         QFAIL(qPrintable(QStringLiteral("%1 pixels differ from %2; see actual-%3 and difference-%3 in %4")
@@ -394,5 +387,5 @@ void TestWindow::closingEndsTheProgram()
     QVERIFY(quit && !w->form->isVisible());
 }
 
-BARVOZNAK_GUI_TEST_MAIN(TestWindow)
+QTEST_MAIN(TestWindow)
 #include "tst_window.moc"

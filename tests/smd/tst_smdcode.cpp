@@ -4,6 +4,9 @@
 #include <limits>
 
 using namespace barvoznak::smd;
+using barvoznak::Decimal;
+
+Q_DECLARE_METATYPE(barvoznak::Decimal)
 
 namespace {
 
@@ -26,34 +29,46 @@ private slots:
 void TestSmdCode::readNumber_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<qint64>("mantissa"); // without trailing zeros
-    QTest::addColumn<int>("exponent");
+    QTest::addColumn<Decimal>("read"); // mantissa without trailing zeros, exponent
+    QTest::addColumn<QString>("written"); // with a comma; the same with a period elsewhere
     const qint64 max = std::numeric_limits<qint64>::max();
-    row("blank, tab and line feed ignored anywhere", "\t4 \n7", qint64(47), 0);
-    row("carriage return stops", "4\r7", qint64(4), 0);
-    row("plus sign and a bare fraction", "+.5", qint64(5), -1);
-    row("two signs read 0", "+-5", qint64(0), 0);
-    row("second period stops", "1.2.3", qint64(12), -1);
-    row("emoji stops", QString("4" + kEmoji + "7"), qint64(4), 0);
-    row("E with a signed exponent", "2.5E+03", qint64(25), 2);
-    row("D with a negative exponent", "-1d-2", qint64(-1), -2);
-    row("E without digits is no exponent", "1E-", qint64(1), 0);
-    row("octal", "&O17", qint64(15), 0);
-    row("8 is no octal digit", "&O8", qint64(0), 0);
-    row("unknown radix reads 0", "&B1", qint64(0), 0);
-    row("largest int64", "9223372036854775807", max, 0);
-    row("digits past int64 only scale", "92233720368547758090", qint64(92233720368547758), 3);
-    row("hex past int64 saturates", "&H8000000000000001", max, 0);
-    row("huge exponent clamped", "-1E-999999999999999999999", qint64(-1), -100000);
-    row("a megabyte of nines", QString(1 << 20, u'9'), qint64(999999999999999999), 100000);
+    row("blank, tab and line feed ignored anywhere", "\t4 \n7", Decimal { 47 }, "47");
+    row("carriage return stops", "4\r7", Decimal { 4 }, "4");
+    row("plus sign and a bare fraction", "+.5", Decimal { 5, -1 }, "0,5");
+    row("two signs read 0", "+-5", Decimal {}, "0");
+    row("second period stops", "1.2.3", Decimal { 12, -1 }, "1,2");
+    row("emoji stops", QString("4" + kEmoji + "7"), Decimal { 4 }, "4");
+    row("E with a signed exponent", "2.5E+03", Decimal { 25, 2 }, "2500");
+    row("D with a negative exponent, leading zeros", "-1d-4", Decimal { -1, -4 }, "-0,0001");
+    row("E without digits is no exponent", "1E-", Decimal { 1 }, "1");
+    row("zero keeps no exponent", "0E5", Decimal {}, "0");
+    row("octal", "&O17", Decimal { 15 }, "15");
+    row("8 is no octal digit", "&O8", Decimal {}, "0");
+    row("unknown radix reads 0", "&B1", Decimal {}, "0");
+    row("largest plain number", "9999999", Decimal { 9999999 }, "9999999");
+    row("ten million is scientific", "1E7", Decimal { 1, 7 }, "1E+07");
+    row("scientific with a fraction", "-15E7", Decimal { -15, 7 }, "-1,5E+08");
+    row("three exponent digits", "1E100", Decimal { 1, 100 }, "1E+100");
+    row("seven digits, half rounds up", "12345675", Decimal { 12345675 }, "1,234568E+07");
+    row("seven digits, below half rounds down", "123456749", Decimal { 123456749 }, "1,234567E+08");
+    row("rounding carries into a new digit", "99999999", Decimal { 99999999 }, "1E+08");
+    row("largest int64", "9223372036854775807", Decimal { max }, "9,223372E+18");
+    row("digits past int64 only scale", "92233720368547758090", Decimal { 92233720368547758, 3 }, "9,223372E+19");
+    row("hex past int64 saturates", "&H8000000000000001", Decimal { max }, "9,223372E+18");
+    row("huge exponent clamped", "-1E-999999999999999999999", Decimal { -1, -100000 },
+        QString("-0," + QString(99999, u'0') + "1"));
+    row("a megabyte of nines", QString(1 << 20, u'9'), Decimal { 999999999999999999, 100000 }, "1E+100018");
 }
 
+// Reading a number from text and writing it as the program shows it.
 void TestSmdCode::readNumber()
 {
     QFETCH(QString, text);
-    QFETCH(qint64, mantissa);
-    QFETCH(int, exponent);
-    QCOMPARE(barvoznak::smd::readNumber(text), (barvoznak::Decimal { mantissa, exponent }));
+    QFETCH(Decimal, read);
+    QFETCH(QString, written);
+    QCOMPARE(barvoznak::smd::readNumber(text), read);
+    QCOMPARE(barvoznak::writeNumber(read, QStringLiteral(",")), written);
+    QCOMPARE(barvoznak::writeNumber(read, QStringLiteral(".")), written.replace(u',', u'.'));
 }
 
 void TestSmdCode::decode_data()
