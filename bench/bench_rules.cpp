@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QStyleFactory>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace barvoznak;
@@ -120,7 +120,7 @@ void BenchRules::codeEntry()
     Form1 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.findChild<SSTab *>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+    form.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
     auto *box = form.findChild<QLineEdit *>(QStringLiteral("Text1"));
     QVERIFY(box);
     bool flip = false;
@@ -138,7 +138,7 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    barvoznak::setUpApplication();
     BenchRules bench;
     return QTest::qExec(&bench, argc, argv);
 }

@@ -3,16 +3,12 @@
 #include "app/form1.h"
 #include "firstframe.h"
 
-#include <QStyleFactory>
-
 int main(int argc, char *argv[])
 {
     QElapsedTimer sinceMain;
     sinceMain.start();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("barvoznak"));
-    QApplication::setDesktopFileName(QStringLiteral("barvoznak"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    barvoznak::setUpApplication();
 
     barvoznak::Form1 form;
     return bench::runUntilFirstFrame(form, sinceMain, bench::verbose(argc, argv));

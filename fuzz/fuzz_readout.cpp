@@ -66,7 +66,6 @@ void check(int bandCount, const std::array<std::uint8_t, 5> &values, const QStri
         require(isNumberWithUnit(
                     *r.value, separator, { u" ohmů", u" kiloohmů", u" megaohmů", u" Megaohmů", u" Gigaohmů" }),
             "value is a written number and one unit word", state, *r.value);
-        require(r.value->endsWith(r.unitWord), "value ends in its unit word", state, *r.value);
     }
     if (r.tolerance)
         require(isTolerance(*r.tolerance), "tolerance is ± number %", state, *r.tolerance);

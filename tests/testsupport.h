@@ -1,7 +1,7 @@
 #pragma once
 
-// What the window tests share: a fresh window, finding and clicking its controls as a user does, and
-// catching the modal box an action opens.
+// What the window tests share: a fresh window for every test function, finding and clicking its controls as
+// a user does, and catching the modal box an action opens.
 
 #include "app/form1.h"
 #include "table.h"
@@ -9,34 +9,47 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QMessageBox>
 #include <QTabBar>
 #include <QTimer>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
 
 namespace testsupport {
 
-// Headless unless the environment chose a platform, and in the program's own look; set before QTEST_MAIN
-// makes the application.
-inline const bool kEnvironment = [] {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return qputenv("QT_STYLE_OVERRIDE", "Fusion");
-}();
+// Headless unless the environment chose a platform; set before QTEST_MAIN makes the application.
+inline const bool kHeadless
+    = qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qputenv("QT_QPA_PLATFORM", "offscreen");
 
-// The main window under a Czech locale, shown; the locale goes back to C with it.
-struct Window {
-    Window()
+// Each test function gets the main window new, under a Czech locale and shown; the desktop's browser is a
+// list of the addresses it was asked to open.
+class WindowTest : public QObject {
+    Q_OBJECT
+public slots:
+    void openUrl(const QUrl &url) { requests << url; }
+
+private slots:
+    void initTestCase() { barvoznak::setUpApplication(); }
+    void init()
     {
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
         QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
         form = std::make_unique<barvoznak::Form1>();
         form->show();
-        exposed = QTest::qWaitForWindowExposed(form.get());
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
-    ~Window() { QLocale::setDefault(QLocale::c()); }
+    void cleanup()
+    {
+        form.reset();
+        requests.clear();
+        QLocale::setDefault(QLocale::c());
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
 
+protected:
     // A control by its designed name (null if there is none).
     template <typename T = QWidget> T *find(const QString &name) const { return form->findChild<T *>(name); }
     QString text(const QString &label) const { return find<QLabel>(label)->text(); }
@@ -45,16 +58,9 @@ struct Window {
     {
         QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(page).center());
     }
-    // Clicks whatever shows at that point of the control, as a mouse does.
-    void click(QWidget *control, QPoint at) const
-    {
-        const QPoint inForm = control->mapTo(form.get(), at);
-        QWidget *hit = form->childAt(inForm);
-        QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(form.get(), inForm));
-    }
 
     std::unique_ptr<barvoznak::Form1> form;
-    bool exposed = false;
+    QList<QUrl> requests;
 };
 
 // The colour a control shows at one of its points.

@@ -7,7 +7,7 @@
 // The scene is described once in logical 485 x 293 coordinates and rendered
 // at each scale, so both files show the same picture. Every bit of noise is a
 // function of logical position seeded from a fixed value, hence the output is
-// reproducible. The About dialog puts white text over the top-left rows and
+// reproducible. The About page puts white text over the top-left rows and
 // the bottom strip, so those areas are kept free of bright metal.
 
 #include <QDir>
@@ -38,8 +38,6 @@ constexpr int kOversample = 2;
 constexpr unsigned kSeed = 0xB4A5u;
 
 constexpr double kPi = std::numbers::pi;
-
-// ---------------------------------------------------------------- noise ----
 
 class ValueNoise {
 public:
@@ -91,17 +89,17 @@ private:
     static double lerp(double a, double b, double t) { return a + (b - a) * t; }
     double lattice(int ix, int iy) const { return m_value[m_perm[m_perm[ix & 255] + (iy & 255)]]; }
 
-    std::array<int, 512> m_perm{};
-    std::array<double, 256> m_value{};
+    std::array<int, 512> m_perm {};
+    std::array<double, 256> m_value {};
 };
-
-// ------------------------------------------------------------- geometry ----
 
 // A centre line made of straight runs and arcs, sampled densely so that
 // parallel traces can be produced by offsetting along the normal.
 class CenterLine {
 public:
-    CenterLine(QPointF start, double headingDeg) : m_pos(start), m_heading(headingDeg * kPi / 180.0)
+    CenterLine(QPointF start, double headingDeg)
+        : m_pos(start)
+        , m_heading(headingDeg * kPi / 180.0)
     {
         push();
     }
@@ -190,12 +188,10 @@ QPainterPath polyline(std::initializer_list<QPointF> points)
     return path;
 }
 
-// --------------------------------------------------------------- scene -----
-
 // Heights are in logical pixels; the gold mask tells which parts are gilded.
 struct Layers {
-    QImage height;  // red channel: raised height, 255 = 1.0
-    QImage gold;    // red channel: gold coverage
+    QImage height; // red channel: raised height, 255 = 1.0
+    QImage gold; // red channel: gold coverage
     QImage scratch; // red channel: shallow grooves in the bronze
 };
 
@@ -221,7 +217,7 @@ SceneData makeSceneData(std::mt19937 &rng)
         const QPointF a(ux(rng), uy(rng));
         const double ang = angle(rng);
         const double l = len(rng);
-        data.scratches.push_back({a, a + QPointF(std::cos(ang), std::sin(ang)) * l, width(rng)});
+        data.scratches.push_back({ a, a + QPointF(std::cos(ang), std::sin(ang)) * l, width(rng) });
     }
     return data;
 }
@@ -229,9 +225,10 @@ SceneData makeSceneData(std::mt19937 &rng)
 class HeightPainter {
 public:
     HeightPainter(Layers &layers, double scale)
-        : m_h(&layers.height), m_g(&layers.gold)
+        : m_h(&layers.height)
+        , m_g(&layers.gold)
     {
-        for (QPainter *p : {&m_h, &m_g}) {
+        for (QPainter *p : { &m_h, &m_g }) {
             p->setRenderHint(QPainter::Antialiasing);
             p->scale(scale, scale);
         }
@@ -239,8 +236,7 @@ public:
         m_h.setCompositionMode(QPainter::CompositionMode_Lighten);
     }
 
-    void stroke(const QPainterPath &path, double width, double height,
-                Qt::PenCapStyle cap = Qt::RoundCap)
+    void stroke(const QPainterPath &path, double width, double height, Qt::PenCapStyle cap = Qt::RoundCap)
     {
         QPen pen(level(height), width, Qt::SolidLine, cap, Qt::RoundJoin);
         m_h.strokePath(path, pen);
@@ -332,14 +328,14 @@ void boxResistor(HeightPainter &hp, QPointF c, bool vertical)
     profile.setColorAt(1.0, HeightPainter::level(0.45));
     hp.fill(body, profile);
     // The caps sit a little proud of the body, as on a real leaded part.
-    for (double s : {-1.0, 1.0}) {
+    for (double s : { -1.0, 1.0 }) {
         QPainterPath cap;
         const double a0 = s < 0 ? -len / 2 - 0.6 : len / 2 - 4.2;
         cap.addRoundedRect(rect(a0, a0 + 4.8, thick + 1.6), 1.8, 1.8);
         profile.setColorAt(0.5, HeightPainter::level(kBodyHeight + 0.08));
         hp.fill(cap, profile);
     }
-    for (double at : {-4.6, -0.6, 3.4}) {
+    for (double at : { -4.6, -0.6, 3.4 }) {
         QPainterPath band;
         band.addRect(rect(at, at + 1.6, thick - 1.4));
         hp.cut(band, 0.8, false);
@@ -412,29 +408,29 @@ void drawNetwork(HeightPainter &hp, QPointF busEnd)
     hp.stroke(main, kTraceWidth, kTraceHeight, Qt::FlatCap);
 
     // A second resistor in parallel with the lower vertical one.
-    QPainterPath par = polyline({{xCol, 46}, {xPar - 6, 46}});
+    QPainterPath par = polyline({ { xCol, 46 }, { xPar - 6, 46 } });
     par.quadTo(xPar, 46, xPar, 52);
     par.lineTo(xPar, 106);
     par.quadTo(xPar, 112, xPar - 6, 112);
     par.lineTo(xCol, 112);
     hp.stroke(par, kTraceWidth * 0.85, kTraceHeight, Qt::FlatCap);
 
-    boxResistor(hp, {xCol, 80}, true);
-    boxResistor(hp, {xPar, 79}, true);
-    boxResistor(hp, {400, yTop}, false);
-    zigzagResistor(hp, {318, yTop}, {346, yTop});
-    boxResistor(hp, {372, yBus}, false);
+    boxResistor(hp, { xCol, 80 }, true);
+    boxResistor(hp, { xPar, 79 }, true);
+    boxResistor(hp, { 400, yTop }, false);
+    zigzagResistor(hp, { 318, yTop }, { 346, yTop });
+    boxResistor(hp, { 372, yBus }, false);
 
     // A tap from the top row dropping to a test pad right of the title strip.
-    hp.stroke(polyline({{300, yTop}, {300, 40}, {286, 40}}), kTraceWidth * 0.85, kTraceHeight,
-              Qt::FlatCap);
+    hp.stroke(
+        polyline({ { 300, yTop }, { 300, 40 }, { 286, 40 } }), kTraceWidth * 0.85, kTraceHeight, Qt::FlatCap);
 
-    for (QPointF p : {QPointF(xCol, 46), QPointF(xCol, 112), QPointF(300, yTop)})
+    for (QPointF p : { QPointF(xCol, 46), QPointF(xCol, 112), QPointF(300, yTop) })
         junction(hp, p);
-    via(hp, {284, yTop}, 4.6);
-    via(hp, {284, 40}, 4.0);
-    via(hp, {466, yTop}, 4.0);
-    hp.stroke(polyline({{xCol, yTop}, {466, yTop}}), kTraceWidth, kTraceHeight, Qt::FlatCap);
+    via(hp, { 284, yTop }, 4.6);
+    via(hp, { 284, 40 }, 4.0);
+    via(hp, { 466, yTop }, 4.0);
+    hp.stroke(polyline({ { xCol, yTop }, { 466, yTop } }), kTraceWidth, kTraceHeight, Qt::FlatCap);
 }
 
 void drawMonogram(HeightPainter &hp)
@@ -467,7 +463,7 @@ void drawMonogram(HeightPainter &hp)
     // Another face would still work but change the picture; say so.
     if (const QString family = QFontInfo(font).family(); family != font.family())
         std::fprintf(stderr, "warning: monogram drawn with %s instead of %s\n", qPrintable(family),
-                     qPrintable(font.family()));
+            qPrintable(font.family()));
     QPainterPath letters;
     letters.addText(0, 0, font, QStringLiteral("BV"));
     const QRectF box = letters.boundingRect();
@@ -490,8 +486,6 @@ void drawScene(Layers &layers, double scale, const SceneData &data)
         sp.drawLine(s.a, s.b);
     }
 }
-
-// ------------------------------------------------------------- imaging -----
 
 using Field = std::vector<float>;
 
@@ -546,8 +540,8 @@ double smoothstep(double e0, double e1, double x)
 // Distance-based falloff for a rectangle: 1 inside, 0 beyond `feather`.
 double rectCover(double x, double y, const QRectF &r, double feather)
 {
-    const double dx = std::max({r.left() - x, 0.0, x - r.right()});
-    const double dy = std::max({r.top() - y, 0.0, y - r.bottom()});
+    const double dx = std::max({ r.left() - x, 0.0, x - r.right() });
+    const double dy = std::max({ r.top() - y, 0.0, y - r.bottom() });
     return 1.0 - smoothstep(0.0, feather, std::hypot(dx, dy));
 }
 
@@ -568,8 +562,8 @@ QImage render(int scale, const SceneData &data, const ValueNoise &noise)
     const int w = kWidth * scale * kOversample;
     const int h = kHeight * scale * kOversample;
 
-    Layers layers{QImage(w, h, QImage::Format_RGB32), QImage(w, h, QImage::Format_RGB32),
-                  QImage(w, h, QImage::Format_RGB32)};
+    Layers layers { QImage(w, h, QImage::Format_RGB32), QImage(w, h, QImage::Format_RGB32),
+        QImage(w, h, QImage::Format_RGB32) };
     layers.height.fill(Qt::black);
     layers.gold.fill(Qt::black);
     layers.scratch.fill(Qt::black);
@@ -606,14 +600,13 @@ QImage render(int scale, const SceneData &data, const ValueNoise &noise)
             const size_t i = static_cast<size_t>(y) * w + x;
             const double lx = (x + 0.5) / s;
             const double brush = 0.45 * noise.fbm(lx * 0.012, ly * 0.75, 3)
-                                 + 0.35 * noise.fbm(lx * 0.05 + 40, ly * 2.1, 2)
-                                 + 0.20 * noise.at(lx * 0.15 + 70, ly * 4.5);
+                + 0.35 * noise.fbm(lx * 0.05 + 40, ly * 2.1, 2) + 0.20 * noise.at(lx * 0.15 + 70, ly * 4.5);
             brushed[i] = static_cast<float>(brush);
             patina[i] = static_cast<float>(noise.fbm(lx * 0.011 + 90, ly * 0.016 + 7, 4));
             // Gentle hammered undulation of the plate itself.
             const double wave = 0.35 * noise.fbm(lx * 0.03 + 300, ly * 0.03 + 300, 3);
-            height[i] = static_cast<float>(0.78 * sharp[i] + 0.42 * soft[i] + band + wave
-                                           + 0.035 * brush - 0.12 * scratch[i]);
+            height[i] = static_cast<float>(
+                0.78 * sharp[i] + 0.42 * soft[i] + band + wave + 0.035 * brush - 0.12 * scratch[i]);
         }
     }
 
@@ -624,13 +617,13 @@ QImage render(int scale, const SceneData &data, const ValueNoise &noise)
     const double Hx = Lx, Hy = Ly, Hz = Lz + 1.0;
     const double hn = std::sqrt(Hx * Hx + Hy * Hy + Hz * Hz);
 
-    const Rgb bronze{0.082, 0.037, 0.012};
-    const Rgb gold{0.44, 0.26, 0.07};
-    const Rgb goldSpec{1.0, 0.78, 0.42};
-    const Rgb bronzeSpec{0.60, 0.36, 0.16};
+    const Rgb bronze { 0.082, 0.037, 0.012 };
+    const Rgb gold { 0.44, 0.26, 0.07 };
+    const Rgb goldSpec { 1.0, 0.78, 0.42 };
+    const Rgb bronzeSpec { 0.60, 0.36, 0.16 };
 
     // Where the dialog writes white text, light falls off; see file comment.
-    const QRectF textRows[] = {QRectF(16, 16, 244, 14), QRectF(16, 56, 404, 62)};
+    const QRectF textRows[] = { QRectF(16, 16, 244, 14), QRectF(16, 56, 404, 62) };
 
     std::vector<Rgb> lit(raw.size());
     const double bump = 3.6;
@@ -643,9 +636,9 @@ QImage render(int scale, const SceneData &data, const ValueNoise &noise)
             const double lx = (x + 0.5) / s;
 
             const double dx = (height[static_cast<size_t>(y) * w + xp] - height[static_cast<size_t>(y) * w + xm])
-                              * s / (xp - xm);
+                * s / (xp - xm);
             const double dy = (height[static_cast<size_t>(yp) * w + x] - height[static_cast<size_t>(ym) * w + x])
-                              * s / (yp - ym);
+                * s / (yp - ym);
             double nx = -bump * dx, ny = -bump * dy, nz = 1.0;
             const double nn = std::sqrt(nx * nx + ny * ny + nz * nz);
             nx /= nn, ny /= nn, nz /= nn;
@@ -670,25 +663,24 @@ QImage render(int scale, const SceneData &data, const ValueNoise &noise)
 
             const double g = std::clamp(static_cast<double>(goldMask[i]), 0.0, 1.0);
             const double tone = 1.0 + 0.28 * patina[i] + 0.10 * brushed[i];
-            const Rgb alb{(bronze.r + (gold.r - bronze.r) * g) * tone,
-                          (bronze.g + (gold.g - bronze.g) * g) * tone,
-                          (bronze.b + (gold.b - bronze.b) * g) * tone};
+            const Rgb alb { (bronze.r + (gold.r - bronze.r) * g) * tone,
+                (bronze.g + (gold.g - bronze.g) * g) * tone, (bronze.b + (gold.b - bronze.b) * g) * tone };
             // Gold is polished (tight, strong highlight); bronze is brushed.
-            const double specGold = (0.85 * std::pow(nh, 36.0) + 0.22 * std::pow(nh, 6.0))
-                                    * (1.0 + 0.35 * brushed[i]);
+            const double specGold
+                = (0.85 * std::pow(nh, 36.0) + 0.22 * std::pow(nh, 6.0)) * (1.0 + 0.35 * brushed[i]);
             // Brushing spreads the reflection of the light into a broad
             // vertical sheen; the streaks show mostly in that reflection.
             const double sx = (lx - 345) / 85, sy = (ly - 175) / 190;
             const double sheen = std::exp(-(sx * sx + sy * sy)) * (1.0 - 0.6 * veil);
-            const double specBronze = std::max(0.0, (0.05 * std::pow(nh, 10.0) + 0.16 * sheen)
-                                                        * (1.0 + 1.6 * brushed[i]));
-            const Rgb spc{goldSpec.r * specGold * g + bronzeSpec.r * specBronze * (1 - g),
-                          goldSpec.g * specGold * g + bronzeSpec.g * specBronze * (1 - g),
-                          goldSpec.b * specGold * g + bronzeSpec.b * specBronze * (1 - g)};
+            const double specBronze
+                = std::max(0.0, (0.05 * std::pow(nh, 10.0) + 0.16 * sheen) * (1.0 + 1.6 * brushed[i]));
+            const Rgb spc { goldSpec.r * specGold * g + bronzeSpec.r * specBronze * (1 - g),
+                goldSpec.g * specGold * g + bronzeSpec.g * specBronze * (1 - g),
+                goldSpec.b * specGold * g + bronzeSpec.b * specBronze * (1 - g) };
 
             const double light = (0.22 + 1.25 * diffuse) * shade * ambient;
-            lit[i] = {alb.r * light + spc.r * ambient * shade, alb.g * light + spc.g * ambient * shade,
-                      alb.b * light + spc.b * ambient * shade};
+            lit[i] = { alb.r * light + spc.r * ambient * shade, alb.g * light + spc.g * ambient * shade,
+                alb.b * light + spc.b * ambient * shade };
         }
     }
 
@@ -699,7 +691,7 @@ QImage render(int scale, const SceneData &data, const ValueNoise &noise)
     for (int y = 0; y < oh; ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
         for (int x = 0; x < ow; ++x) {
-            Rgb acc{0, 0, 0};
+            Rgb acc { 0, 0, 0 };
             for (int j = 0; j < kOversample; ++j)
                 for (int k = 0; k < kOversample; ++k) {
                     const Rgb &p = lit[static_cast<size_t>(y * kOversample + j) * w + x * kOversample + k];
@@ -739,7 +731,7 @@ int main(int argc, char *argv[])
         int scale;
         const char *name;
     };
-    for (const Output &o : {Output{1, "about.png"}, Output{2, "about@2x.png"}}) {
+    for (const Output &o : { Output { 1, "about.png" }, Output { 2, "about@2x.png" } }) {
         const QImage img = render(o.scale, data, noise);
         const QString path = dir.filePath(QString::fromLatin1(o.name));
         if (!img.save(path, "PNG", 0)) {

@@ -1,35 +1,50 @@
 #include "app/form1.h"
 
-#include "app/design.h"
+#include "app/designstyle.h"
+#include "info/about.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QMessageBox>
+#include <QTabWidget>
 
 namespace barvoznak {
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("barvoznak"));
+    QApplication::setApplicationVersion(about::version());
+    QApplication::setDesktopFileName(about::appId());
+    installAccessibleFactory();
+    QApplication::setStyle(new DesignStyle);
+}
 
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
-    installAccessibleFactory();
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QLatin1String(design::Form1.name));
     setWindowTitle(QStringLiteral("Barvoznak"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/icon.svg")));
     // A fixed frame with a close box and no maximise box; the minimise box comes with the load step.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
-    setFixedSize(design::px(design::Form1).size());
+    setFixedSize(design::px(design::Form1.place).size());
     setFont(designFont(DesignFont::Dialog));
 
-    SSTab1 = new SSTab(design::px(design::kTabRowHeight), this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setGeometry(design::px(design::SSTab1));
-    buildBandsPage(SSTab1->addPage(QStringLiteral("Uhlíkový rezistor")));
-    QWidget *smdPage = SSTab1->addPage(QStringLiteral("SMD Rezistor - vel. 1206"));
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(QLatin1String(design::SSTab1.name));
+    SSTab1->setGeometry(design::px(design::SSTab1.place));
+    SSTab1->setUsesScrollButtons(false);
+    SSTab1->setElideMode(Qt::ElideNone);
+    const auto addPage = [this](const QString &caption) {
+        auto *page = new QWidget;
+        SSTab1->addTab(page, caption);
+        return page;
+    };
+    buildBandsPage(addPage(QStringLiteral("Uhlíkový rezistor")));
+    QWidget *smdPage = addPage(QStringLiteral("SMD Rezistor - vel. 1206"));
     buildSmdPage(smdPage);
     buildDataSheet(smdPage);
-    buildAboutPage(SSTab1->addPage(QStringLiteral("O programu")));
-    SSTab1->setCurrentIndex(0);
+    buildAboutPage(addPage(QStringLiteral("O programu")));
 
     Form_Load();
 }
@@ -38,22 +53,14 @@ void Form1::Form_Load()
 {
     EnableMinimizeButton(*this);
     BandCount = 5;
-    BandColor = { 2, 1, 1, 1, 2 };
-    BandValue = { 1, 0, 0, 0, 1 };
+    for (int band = 1; band <= bands::kBandTotal; ++band)
+        setBand(band, bands::kStartColors[bands::at(band)]);
     LayoutFiveBands();
 }
 
 void Form1::EnableMinimizeButton(QWidget &form)
 {
     form.setWindowFlags(form.windowFlags() | Qt::WindowMinimizeButtonHint);
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    // Closing the window ends the program at once; nothing is asked and nothing is kept.
-    event->accept();
-    QApplication::closeAllWindows();
-    QApplication::quit();
 }
 
 void Form1::showMessage(const QString &title, const QString &text)

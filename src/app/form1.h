@@ -8,17 +8,21 @@
 // keeps the state, calls them and sets captions.
 
 #include "app/controls.h"
-
-#include <QRadioButton>
-#include <QWidget>
+#include "bands/colorcode.h"
 
 #include <array>
 #include <cstdint>
 
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
+class QTabWidget;
 
 namespace barvoznak {
+
+// What every start of the program needs before its window: its names for the desktop, the accessibility
+// of our own controls, and the design's look. Used by main, the tests and the benchmarks alike.
+void setUpApplication();
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -30,16 +34,15 @@ public:
     const std::array<std::uint8_t, 5> &bandValue() const { return BandValue; }
     int bandCount() const { return BandCount; }
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     void Form_Load();
     static void EnableMinimizeButton(QWidget &form);
 
     // Colour-band page.
     void buildBandsPage(QWidget *page);
-    void ColorButton_Click(int band, int colorIndex);
+    void ColorButton_Click(int band, bands::ColorIndex colorIndex);
+    // Gives a band a colour: its BandColor, its BandValue and its shape's paint, always together.
+    void setBand(int band, bands::ColorIndex colorIndex);
     void PaintBands();
     void UpdateReadout();
     void LayoutThreeBands();
@@ -52,7 +55,6 @@ private:
     void Label6_Click();
     void Label7_Click();
     void Label10_Click();
-    void paintShape(int band, std::uint8_t colorIndex);
 
     // SMD page.
     void buildSmdPage(QWidget *page);
@@ -68,37 +70,27 @@ private:
     void showMessage(const QString &title, const QString &text);
 
     // Band state: BandValue is always BandColor - 1 once a handler has finished.
-    std::array<std::uint8_t, 5> BandColor { 2, 1, 1, 1, 2 };
-    std::array<std::uint8_t, 5> BandValue { 1, 0, 0, 0, 1 };
-    std::uint8_t BandCount = 5;
+    std::array<std::uint8_t, 5> BandColor {};
+    std::array<std::uint8_t, 5> BandValue {};
+    std::uint8_t BandCount = 0;
 
-    SSTab *SSTab1 = nullptr;
+    QTabWidget *SSTab1 = nullptr;
 
-    Label *Label20 = nullptr; // page title
-    Picture *Image1 = nullptr; // resistor drawing
-    std::array<BandShape *, 5> Shape {}; // the band bodies over the drawing
+    std::array<BandShape *, 5> Shape {}; // the band bodies over the resistor drawing
     Label *Label9 = nullptr; // value under the body (copy of Label6)
     // Colour buttons by band and ColorIndex; null where a band has no button for a colour.
-    std::array<std::array<ColorButton *, 12>, 5> Command {};
-    Frame *Frame1 = nullptr; // band count
+    std::array<std::array<QPushButton *, bands::kColorCount>, bands::kBandTotal> Command {};
     QRadioButton *Option1 = nullptr; // 3 bands
     QRadioButton *Option2 = nullptr; // 4 bands
     QRadioButton *Option3 = nullptr; // 5 bands
-    Label *Label8 = nullptr; // "Hodnota :"
     Label *Label6 = nullptr; // value with unit word
     Label *Label7 = nullptr; // short marking
     Label *Label10 = nullptr; // tolerance
 
-    Frame *Frame2 = nullptr; // three-character code
-    QLineEdit *Text1 = nullptr;
+    QLineEdit *Text1 = nullptr; // three-character code
     Label *Label5 = nullptr; // its value
-    Frame *Frame3 = nullptr; // four-character code
-    QLineEdit *Text2 = nullptr;
+    QLineEdit *Text2 = nullptr; // four-character code
     Label *Label13 = nullptr; // its value
-    Picture *Image2 = nullptr; // chip drawing
-
-    Label *Label22 = nullptr; // opens the description
-    Label *Label25 = nullptr; // opens the maker's web page
 };
 
 } // namespace barvoznak

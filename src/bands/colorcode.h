@@ -15,6 +15,12 @@ inline constexpr ColorIndex kSilver = 12;
 inline constexpr int kColorCount = 12;
 inline constexpr int kBandTotal = 5;
 
+// The bands the program starts with, read with five bands: 100 ohms, ±1 %.
+inline constexpr std::array<ColorIndex, kBandTotal> kStartColors { kBrown, kBlack, kBlack, kBlack, kBrown };
+
+// Where a band (1 to 5) or a colour (1 to 12) stands in an array counted from 0.
+constexpr std::size_t at(int band) { return static_cast<std::size_t>(band - 1); }
+
 struct ColorInfo {
     const char *caption; // Czech colour name on the buttons, UTF-8
     const char *name; // English name, for the code and the tests
@@ -38,7 +44,7 @@ inline constexpr std::array<ColorInfo, kColorCount> kColors { {
 } };
 
 constexpr bool isColorIndex(int c) { return c >= 1 && c <= kColorCount; }
-constexpr const ColorInfo &colorInfo(ColorIndex c) { return kColors[static_cast<std::size_t>(c - 1)]; }
+constexpr const ColorInfo &colorInfo(ColorIndex c) { return kColors[at(c)]; }
 
 // The colours each band can show (and that its painting recognises): the first digit is never black, the
 // second digit offers no gold or silver.

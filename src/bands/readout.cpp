@@ -1,5 +1,7 @@
 #include "readout.h"
 
+#include "bands/colorcode.h"
+
 namespace barvoznak::bands {
 
 namespace {
@@ -73,36 +75,34 @@ std::optional<QString> toleranceText(int code)
 
 Readout readBands(int bandCount, const std::array<std::uint8_t, 5> &bandValue, const QString &decimalSeparator)
 {
+    // Per band count: how many digit bands, where the multiplier and the tolerance stand (0: no tolerance
+    // band, read as the colour code's ±20 %), and the multiplier table.
+    struct Mode {
+        int digitCount;
+        int multiplierBand;
+        int toleranceBand;
+        const std::array<MultiplierRow, 12> &rows;
+    };
+    static const std::array<Mode, 3> kModes { {
+        { 2, 3, 0, kTwoDigitRows },
+        { 2, 3, 4, kTwoDigitRows },
+        { 3, 4, 5, kThreeDigitRows },
+    } };
     Readout r;
-    int digitCount = 0;
-    int multiplierBand = 0;
-    int toleranceBand = 0;
-    const MultiplierRow *rows = nullptr;
-    switch (bandCount) {
-    case 3:
-        digitCount = 2, multiplierBand = 3, rows = kTwoDigitRows.data();
-        r.tolerance = QString::fromUtf8(kNoToleranceBand);
-        break;
-    case 4:
-        digitCount = 2, multiplierBand = 3, toleranceBand = 4, rows = kTwoDigitRows.data();
-        break;
-    case 5:
-        digitCount = 3, multiplierBand = 4, toleranceBand = 5, rows = kThreeDigitRows.data();
-        break;
-    default:
+    if (bandCount < 3 || bandCount > 5)
         return r;
-    }
-    if (toleranceBand != 0)
-        r.tolerance = toleranceText(bandValue[static_cast<std::size_t>(toleranceBand - 1)]);
+    const Mode &mode = kModes[static_cast<std::size_t>(bandCount - 3)];
+    r.tolerance = mode.toleranceBand == 0 ? QString::fromUtf8(kNoToleranceBand)
+                                          : toleranceText(bandValue[at(mode.toleranceBand)]);
 
-    const int multiplier = bandValue[static_cast<std::size_t>(multiplierBand - 1)];
-    if (multiplier >= static_cast<int>(kTwoDigitRows.size()))
+    const std::size_t multiplier = bandValue[at(mode.multiplierBand)];
+    if (multiplier >= mode.rows.size())
         return r;
-    const MultiplierRow &row = rows[multiplier];
+    const MultiplierRow &row = mode.rows[multiplier];
 
     QString digits[3];
     QString digitText;
-    for (int i = 0; i < digitCount; ++i) {
+    for (int i = 0; i < mode.digitCount; ++i) {
         digits[i] = QString::number(bandValue[static_cast<std::size_t>(i)]);
         digitText += digits[i];
     }
@@ -115,10 +115,8 @@ Readout readBands(int bandCount, const std::array<std::uint8_t, 5> &bandValue, c
             marking += QLatin1Char(*p);
     }
     r.marking = marking;
-
-    r.valueInUnit = Decimal { digitText.toLongLong(), row.exponent };
-    r.unitWord = QString::fromUtf8(row.unitWord);
-    r.value = writeNumber(r.valueInUnit, decimalSeparator) + r.unitWord;
+    r.value = writeNumber(Decimal { digitText.toLongLong(), row.exponent }, decimalSeparator)
+        + QString::fromUtf8(row.unitWord);
     return r;
 }
 

@@ -16,8 +16,6 @@ struct Readout {
     std::optional<QString> value; // "4,7 kiloohmů" (Label6, Label9)
     std::optional<QString> marking; // "4K7" (Label7)
     std::optional<QString> tolerance; // "±5 %" (Label10)
-    Decimal valueInUnit;
-    QString unitWord;
 };
 
 // Tolerance text of a band code value, if that colour carries one.

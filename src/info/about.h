@@ -2,10 +2,13 @@
 
 #include <QString>
 
-// The maker's notices and the version as the About page shows them; set when the program is configured.
+// The program's facts as configured in CMake: its version, its id on the desktop, and the maker's notices
+// the About page shows.
 namespace barvoznak::about {
 
+QString version(); // "1.2.0.20"
 QString shortVersion(); // "v1.2."
+QString appId(); // names the desktop entry the windows belong to
 QString copyright();
 QString author();
 QString webAddress(); // as shown

@@ -1,74 +1,47 @@
 // The SMD page of the main window: two code boxes that decode as the user types.
 
-#include "app/design.h"
 #include "app/form1.h"
 #include "common/decimal.h"
 #include "smd/smdcode.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
 
 namespace barvoznak {
 
 namespace {
 
-struct DecoderDesign {
-    const char *frameName;
-    const char *frameCaption;
-    design::Twips frame;
-    const char *promptName;
-    design::Twips prompt;
-    const char *boxName;
-    design::Twips box;
+struct Decoder {
+    design::Control frame;
+    const char *caption;
+    design::Control prompt; // "Číslo na rezistoru  :"
+    design::Control box;
     const char *initialCode;
     Qt::Alignment boxAlignment;
-    const char *valueCaptionName;
-    design::Twips valueCaption;
+    design::Control valueCaption;
     const char *valueCaptionText;
-    const char *resultName;
-    design::Twips result;
+    design::Control result;
 };
 
 // The upper frame takes the three-character code, the lower one the four-character code.
-constexpr DecoderDesign kThreeChar { "Frame2", "Tolerance 1%", design::Frame2, "Label3", design::Label3, "Text1",
-    design::Text1, "000", Qt::AlignHCenter, "Label4", design::Label4, "Hodnota  :", "Label5", design::Label5 };
-constexpr DecoderDesign kFourChar { "Frame3", "Tolerance 5%", design::Frame3, "Label11", design::Label11, "Text2",
-    design::Text2, "0000", Qt::AlignRight, "Label12", design::Label12, "Hodnota :", "Label13", design::Label13 };
-
-} // namespace
-
-void Form1::buildSmdPage(QWidget *page)
-{
-    const auto build = [page](const DecoderDesign &d, Frame *&frame, QLineEdit *&box, Label *&result) {
-        frame = new Frame(QString::fromUtf8(d.frameName), QString::fromUtf8(d.frameCaption), page);
-        frame->setGeometry(design::px(d.frame));
-        Label *prompt = makeLabel(QString::fromUtf8(d.promptName), QStringLiteral("Číslo na rezistoru  :"),
-            design::px(d.prompt), DesignFont::Bold975, true, frame);
-        box = new QLineEdit(QString::fromUtf8(d.initialCode), frame);
-        box->setObjectName(QString::fromUtf8(d.boxName));
-        box->setFont(designFont(DesignFont::Bold975));
-        box->setAlignment(d.boxAlignment | Qt::AlignVCenter);
-        box->setGeometry(design::px(d.box));
-        Label *valueCaption = makeLabel(QString::fromUtf8(d.valueCaptionName),
-            QString::fromUtf8(d.valueCaptionText), design::px(d.valueCaption), DesignFont::Bold975, true, frame);
-        result = makeLabel(QString::fromUtf8(d.resultName), QStringLiteral("0 ohmu"), design::px(d.result),
-            DesignFont::Bold975, true, frame);
-        // A screen reader names the box by the label in front of it, describes it by the frame's caption and
-        // leads from it to the value it decodes into (and back).
-        prompt->setBuddy(box);
-        box->setAccessibleDescription(frame->title());
-        valueCaption->setBuddy(result);
-        result->setControlledBy(box);
-    };
-    build(kThreeChar, Frame2, Text1, Label5);
-    build(kFourChar, Frame3, Text2, Label13);
-    // The result label receives the box's changes, which is also how the box tells accessibility clients
-    // which control it sets.
-    connect(Text1, &QLineEdit::textChanged, Label5, [this] { Text1_Change(); });
-    connect(Text2, &QLineEdit::textChanged, Label13, [this] { Text2_Change(); });
-    QWidget::setTabOrder(Text1, Text2);
-}
-
-namespace {
+constexpr Decoder kThreeChar { .frame = design::Frame2,
+    .caption = "Tolerance 1%",
+    .prompt = design::Label3,
+    .box = design::Text1,
+    .initialCode = "000",
+    .boxAlignment = Qt::AlignHCenter,
+    .valueCaption = design::Label4,
+    .valueCaptionText = "Hodnota  :",
+    .result = design::Label5 };
+constexpr Decoder kFourChar { .frame = design::Frame3,
+    .caption = "Tolerance 5%",
+    .prompt = design::Label11,
+    .box = design::Text2,
+    .initialCode = "0000",
+    .boxAlignment = Qt::AlignRight,
+    .valueCaption = design::Label12,
+    .valueCaptionText = "Hodnota :",
+    .result = design::Label13 };
 
 // Cuts an over-long code back (which raises the change once more, nested, on the cut text) and shows the
 // decode of a full-length code; a shorter code leaves the last result in place.
@@ -82,6 +55,36 @@ void decodeInto(QLineEdit *box, Label *result, smd::CodeForm form)
 }
 
 } // namespace
+
+void Form1::buildSmdPage(QWidget *page)
+{
+    const auto build = [page](const Decoder &d, QLineEdit *&box, Label *&result) {
+        auto *frame = new QGroupBox(QString::fromUtf8(d.caption), page);
+        frame->setObjectName(QLatin1String(d.frame.name));
+        frame->setGeometry(placeIn(page, d.frame));
+        Label *prompt = makeLabel(frame, d.prompt, QStringLiteral("Číslo na rezistoru  :"));
+        box = new QLineEdit(QString::fromLatin1(d.initialCode), frame);
+        box->setObjectName(QLatin1String(d.box.name));
+        box->setFont(designFont(DesignFont::Bold975));
+        box->setAlignment(d.boxAlignment | Qt::AlignVCenter);
+        box->setGeometry(placeIn(frame, d.box));
+        Label *valueCaption = makeLabel(frame, d.valueCaption, QString::fromUtf8(d.valueCaptionText));
+        result = makeLabel(frame, d.result, QStringLiteral("0 ohmu"));
+        // A screen reader names the box by the label in front of it, describes it by the frame's caption and
+        // leads from it to the value it decodes into (and back).
+        prompt->setBuddy(box);
+        box->setAccessibleDescription(frame->title());
+        valueCaption->setBuddy(result);
+        result->setControlledBy(box);
+    };
+    build(kThreeChar, Text1, Label5);
+    build(kFourChar, Text2, Label13);
+    // The result label receives the box's changes, which is also how the box tells accessibility clients
+    // which control it sets.
+    connect(Text1, &QLineEdit::textChanged, Label5, [this] { Text1_Change(); });
+    connect(Text2, &QLineEdit::textChanged, Label13, [this] { Text2_Change(); });
+    QWidget::setTabOrder(Text1, Text2);
+}
 
 void Form1::Text1_Change() { decodeInto(Text1, Label5, smd::CodeForm::ThreeChar); }
 void Form1::Text2_Change() { decodeInto(Text2, Label13, smd::CodeForm::FourChar); }

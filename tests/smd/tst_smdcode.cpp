@@ -8,14 +8,7 @@ using barvoznak::Decimal;
 
 Q_DECLARE_METATYPE(barvoznak::Decimal)
 
-namespace {
-
-const QString kEmoji = QStringLiteral("😀"); // one character, two UTF-16 code units
-
-// The form of a code of that many characters.
-CodeForm form(int characters) { return characters == 3 ? CodeForm::ThreeChar : CodeForm::FourChar; }
-
-} // namespace
+static const QString kEmoji = QStringLiteral("😀"); // one character, two UTF-16 code units
 
 class TestSmdCode : public QObject {
     Q_OBJECT
@@ -41,12 +34,9 @@ void TestSmdCode::readNumber_data()
     row("E with a signed exponent", "2.5E+03", Decimal { 25, 2 }, "2500");
     row("D with a negative exponent, leading zeros", "-1d-4", Decimal { -1, -4 }, "-0,0001");
     row("E without digits is no exponent", "1E-", Decimal { 1 }, "1");
-    row("zero keeps no exponent", "0E5", Decimal {}, "0");
     row("octal", "&O17", Decimal { 15 }, "15");
     row("8 is no octal digit", "&O8", Decimal {}, "0");
     row("unknown radix reads 0", "&B1", Decimal {}, "0");
-    row("largest plain number", "9999999", Decimal { 9999999 }, "9999999");
-    row("ten million is scientific", "1E7", Decimal { 1, 7 }, "1E+07");
     row("scientific with a fraction", "-15E7", Decimal { -15, 7 }, "-1,5E+08");
     row("three exponent digits", "1E100", Decimal { 1, 100 }, "1E+100");
     row("seven digits, half rounds up", "12345675", Decimal { 12345675 }, "1,234568E+07");
@@ -101,11 +91,9 @@ void TestSmdCode::decode_data()
     // R stands for the decimal point of a value in ohms when it is the code's one letter.
     row("4R7", 3, "4R7", "4,7 ohmu");
     row("R47", 3, "R47", "0,47 ohmu");
-    row("47r", 3, "47r", "47 ohmu");
     row("4R70", 4, "4R70", "4,7 ohmu");
     row("R100", 4, "R100", "0,1 ohmu");
     row("two R are no R-notation", 4, "1R2R", "1 ohmu");
-    row("R and a sign are no R-notation", 3, "R-1", "0 ohmu");
     // Characters are counted as code points, and a lone surrogate is one of its own.
     row("an emoji is one character", 3, QString("4" + kEmoji + "2"), "0,4 kiloohmu");
     row("a lone surrogate is one character", 3, QStringLiteral("47") + QChar(0xD83D), "47 ohmu");
@@ -122,7 +110,8 @@ void TestSmdCode::decode()
     QFETCH(int, form);
     QFETCH(QString, code);
     QFETCH(QString, caption);
-    QCOMPARE(barvoznak::smd::decode(code, ::form(form), QStringLiteral(",")).value_or(QString()), caption);
+    const CodeForm codeForm = form == 3 ? CodeForm::ThreeChar : CodeForm::FourChar;
+    QCOMPARE(barvoznak::smd::decode(code, codeForm, QStringLiteral(",")).value_or(QString()), caption);
 }
 
 QTEST_GUILESS_MAIN(TestSmdCode)

@@ -1,0 +1,126 @@
+#include "designstyle.h"
+
+#include "app/design.h"
+
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+namespace barvoznak {
+
+namespace {
+
+const int kTabRow = design::px(design::kTabRowHeight);
+
+// A classic raised edge: light on the top and left, a shadow and a dark line inside it on the bottom and right.
+void drawRaisedBevel(QPainter *painter, QRect r, const QPalette &palette)
+{
+    painter->setPen(palette.color(QPalette::Light));
+    painter->drawLine(r.topLeft(), r.topRight());
+    painter->drawLine(r.topLeft(), r.bottomLeft());
+    painter->setPen(palette.color(QPalette::Shadow));
+    painter->drawLine(r.bottomLeft(), r.bottomRight());
+    painter->drawLine(r.topRight(), r.bottomRight());
+    painter->setPen(palette.color(QPalette::Dark));
+    painter->drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
+    painter->drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
+}
+
+// The colour buttons are the push buttons given a face colour of their own; others keep Fusion's look.
+bool hasOwnFace(const QStyleOption *option)
+{
+    return option->palette.isBrushSet(QPalette::Active, QPalette::Button);
+}
+
+} // namespace
+
+DesignStyle::DesignStyle()
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+{
+}
+
+int DesignStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    // The option buttons' round indicator fits their designed 13-pixel height.
+    if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
+        return 12;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+QSize DesignStyle::sizeFromContents(
+    ContentsType type, const QStyleOption *option, const QSize &size, const QWidget *widget) const
+{
+    const QSize fusion = QProxyStyle::sizeFromContents(type, option, size, widget);
+    return type == CT_TabBarTab ? QSize(fusion.width(), kTabRow) : fusion;
+}
+
+QRect DesignStyle::subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const
+{
+    switch (element) {
+    case SE_RadioButtonClickRect: // the whole designed box of an option button takes a click
+        return option->rect;
+    case SE_TabWidgetTabBar: // one row of tabs across the whole tab control
+        return { 0, 0, option->rect.width(), kTabRow };
+    case SE_TabWidgetTabPane: // the page border meets the tabs' lower edge
+        return option->rect.adjusted(0, kTabRow - 1, 0, 0);
+    case SE_TabWidgetTabContents: // pages start right below the tab row
+        return option->rect.adjusted(0, kTabRow, 0, 0);
+    default:
+        return QProxyStyle::subElementRect(element, option, widget);
+    }
+}
+
+void DesignStyle::drawPrimitive(
+    PrimitiveElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const
+{
+    if (element != PE_FrameTabWidget)
+        return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    painter->fillRect(option->rect, option->palette.window());
+    drawRaisedBevel(painter, option->rect.adjusted(0, 0, -1, -1), option->palette);
+}
+
+void DesignStyle::drawControl(
+    ControlElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const
+{
+    if (const auto *tab = qstyleoption_cast<const QStyleOptionTab *>(option);
+        tab && element == CE_TabBarTabShape) {
+        // The selected tab in the face colour of the page below it, not in the lighter one of a framed pane.
+        QStyleOptionTab plain = *tab;
+        plain.features &= ~QStyleOptionTab::HasFrame;
+        return QProxyStyle::drawControl(element, &plain, painter, widget);
+    }
+    if (element != CE_PushButtonBevel || !hasOwnFace(option))
+        return QProxyStyle::drawControl(element, option, painter, widget);
+    // The whole face in the button's colour, raised; sunk while pressed.
+    const QRect r = option->rect.adjusted(0, 0, -1, -1);
+    painter->fillRect(option->rect, option->palette.button());
+    if (option->state & State_Sunken) {
+        painter->setPen(option->palette.color(QPalette::Shadow));
+        painter->drawRect(r);
+        painter->setPen(option->palette.color(QPalette::Dark));
+        painter->drawRect(r.adjusted(1, 1, -1, -1));
+    } else {
+        drawRaisedBevel(painter, r, option->palette);
+    }
+}
+
+void DesignStyle::drawComplexControl(
+    ComplexControl control, const QStyleOptionComplex *option, QPainter *painter, const QWidget *widget) const
+{
+    const auto *box = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+    if (control != CC_GroupBox || !box)
+        return QProxyStyle::drawComplexControl(control, option, painter, widget);
+    // An etched border whose top edge runs through the middle of the caption.
+    const int line = box->fontMetrics.height() / 2;
+    const QRect border = box->rect.adjusted(0, line, -2, -2);
+    painter->setPen(box->palette.color(QPalette::Dark));
+    painter->drawRect(border);
+    painter->setPen(box->palette.color(QPalette::Light));
+    painter->drawRect(border.translated(1, 1));
+    const QRect caption(7, 0, box->fontMetrics.horizontalAdvance(box->text) + 4, box->fontMetrics.height());
+    painter->fillRect(caption, box->palette.window());
+    painter->setPen(box->palette.color(QPalette::WindowText));
+    painter->drawText(caption, Qt::AlignCenter, box->text);
+}
+
+} // namespace barvoznak
