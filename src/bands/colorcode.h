@@ -19,7 +19,7 @@ inline constexpr int kBandTotal = 5;
 inline constexpr std::array<ColorIndex, kBandTotal> kStartColors { kBrown, kBlack, kBlack, kBlack, kBrown };
 
 // Where a band (1 to 5) or a colour (1 to 12) stands in an array counted from 0.
-constexpr std::size_t at(int band) { return static_cast<std::size_t>(band - 1); }
+constexpr std::size_t at(int number) { return static_cast<std::size_t>(number - 1); }
 
 struct ColorInfo {
     const char *caption; // Czech colour name on the buttons, UTF-8
