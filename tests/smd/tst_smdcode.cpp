@@ -35,7 +35,7 @@ void TestSmdCode::readNumber_data()
     row("D with a negative exponent, leading zeros", "-1d-4", Decimal { -1, -4 }, "-0,0001");
     row("E without digits is no exponent", "1E-", Decimal { 1 }, "1");
     row("octal", "&O17", Decimal { 15 }, "15");
-    row("8 is no octal digit", "&O8", Decimal {}, "0");
+    row("8 is no octal digit", "&O18", Decimal { 1 }, "1");
     row("unknown radix reads 0", "&B1", Decimal {}, "0");
     row("scientific with a fraction", "-15E7", Decimal { -15, 7 }, "-1,5E+08");
     row("three exponent digits", "1E100", Decimal { 1, 100 }, "1E+100");
