@@ -2,14 +2,18 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
 #include <QtMath>
+
+#ifndef BARVOZNAK_RENDERED_DRAWINGS
+#include <QSvgRenderer>
+#endif
 
 namespace barvoznak {
 
@@ -222,9 +226,37 @@ Label *makeLabel(const QString &name, const QString &caption, QRect place, Desig
     return label;
 }
 
+// Where Qt has no SVG module (the Windows build), each SVG drawing of the resources comes as PNG renderings
+// made when the program is built: "name.svg" as "name.png" with its "@2x" twin and, for an icon, as one
+// PNG per size in the folder "name/".
+#ifdef BARVOZNAK_RENDERED_DRAWINGS
+namespace {
+bool isDrawing(const QString &resource) { return resource.endsWith(QLatin1String(".svg")); }
+QString pictureResource(const QString &resource)
+{
+    return isDrawing(resource) ? resource.chopped(4) + QLatin1String(".png") : resource;
+}
+} // namespace
+
+QIcon drawingIcon(const QString &resource)
+{
+    QIcon icon;
+    const QDir sizes(isDrawing(resource) ? resource.chopped(4) : resource);
+    for (const QString &file : sizes.entryList(QDir::Files))
+        icon.addFile(sizes.filePath(file));
+    return icon;
+}
+#else
+namespace {
+QString pictureResource(const QString &resource) { return resource; }
+} // namespace
+
+QIcon drawingIcon(const QString &resource) { return QIcon(resource); }
+#endif
+
 Picture::Picture(const QString &name, const QString &resource, QWidget *parent)
     : QWidget(parent)
-    , m_resource(resource)
+    , m_resource(pictureResource(resource))
 {
     installAccessibleFactory();
     setObjectName(name);
@@ -235,12 +267,14 @@ Picture::~Picture() = default;
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+#ifndef BARVOZNAK_RENDERED_DRAWINGS
     if (m_resource.endsWith(QLatin1String(".svg"))) {
         if (!m_svg)
             m_svg = std::make_unique<QSvgRenderer>(m_resource);
         m_svg->render(&painter, QRectF(rect()));
         return;
     }
+#endif
     const qreal ratio = devicePixelRatioF();
     if (m_raster.isNull() || !qFuzzyCompare(m_raster.devicePixelRatio(), ratio > 1 ? 2.0 : 1.0)) {
         QString path = m_resource;

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -78,6 +79,9 @@ private:
 Label *makeLabel(const QString &name, const QString &caption, QRect place, DesignFont font, bool transparent,
     QWidget *parent, Qt::Alignment alignment = Qt::AlignLeft, bool autoSize = true);
 
+// An SVG drawing of the resources as an icon.
+QIcon drawingIcon(const QString &resource);
+
 // A picture from the resources: an SVG drawn as vectors, or a raster with an "@2x" twin for high-density
 // screens. It is read on first paint so the pages that are not shown cost nothing at start-up.
 class Picture : public QWidget {
@@ -91,7 +95,9 @@ protected:
 
 private:
     QString m_resource;
+#ifndef BARVOZNAK_RENDERED_DRAWINGS
     std::unique_ptr<QSvgRenderer> m_svg;
+#endif
     QPixmap m_raster;
 };
 

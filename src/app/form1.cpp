@@ -14,7 +14,7 @@ Form1::Form1(QWidget *parent)
     installAccessibleFactory();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Barvoznak"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon.svg")));
+    setWindowIcon(drawingIcon(QStringLiteral(":/assets/icon.svg")));
     // A fixed frame with a close box and no maximise box; the minimise box comes with the load step.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
