@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include <QAccessibleWidget>
+#include <QDir>
 #include <QFrame>
 #include <QGroupBox>
 #include <QMouseEvent>
@@ -169,6 +170,22 @@ Label *makeLabel(QWidget *container, const design::Control &control, const QStri
     return label;
 }
 
+QIcon pictureIcon(const QString &source)
+{
+#ifdef BARVOZNAK_RENDERED_DRAWINGS
+    // Without Qt's SVG module each drawing comes as the PNGs rendered from it while the program was built, in
+    // a folder of its name: one per density, or one per size for the icon.
+    if (source.endsWith(QLatin1String(".svg"))) {
+        QIcon icon;
+        const QDir renderings(source.chopped(4));
+        for (const QString &file : renderings.entryList(QDir::Files))
+            icon.addFile(renderings.filePath(file));
+        return icon;
+    }
+#endif
+    return QIcon(source);
+}
+
 Picture::Picture(QWidget *container, const design::Control &control, const QString &source)
     : QWidget(container)
     , m_source(source)
@@ -180,7 +197,7 @@ Picture::Picture(QWidget *container, const design::Control &control, const QStri
 void Picture::paintEvent(QPaintEvent *)
 {
     if (m_icon.isNull())
-        m_icon = QIcon(m_source);
+        m_icon = pictureIcon(m_source);
     QPainter painter(this);
     m_icon.paint(&painter, rect());
 }

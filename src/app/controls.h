@@ -70,6 +70,9 @@ struct LabelLook {
 
 Label *makeLabel(QWidget *container, const design::Control &control, const QString &caption, LabelLook look = {});
 
+// A picture of the resources for drawing at any density: an SVG drawing, or a raster with its "@2x" twin.
+QIcon pictureIcon(const QString &source);
+
 // A picture, drawn from its source at the screen's density: an SVG as vectors, a raster from its "@2x" twin
 // where the screen needs it. It is read on first paint, so the pages not shown cost nothing at start-up.
 class Picture : public QWidget {

@@ -23,7 +23,7 @@ Form1::Form1(QWidget *parent)
 {
     setObjectName(QLatin1String(design::Form1.name));
     setWindowTitle(QStringLiteral("Barvoznak"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon.svg")));
+    setWindowIcon(pictureIcon(QStringLiteral(":/assets/icon.svg")));
     // A fixed frame with a close box and no maximise box; the minimise box comes with the load step.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);

@@ -1,0 +1,87 @@
+# The target windows_packages: installs the Windows build into the portable folder <PACKAGE_NAME>, zips it
+# as <PACKAGE_NAME>.zip, and makes <PACKAGE_NAME>-setup.exe, which installs the same files, with the
+# configured NSIS script NSI. All in BUILD_DIR; what an earlier run left there is made anew.
+# In: BUILD_DIR, PACKAGE_NAME, NSI, MAKENSIS.
+cmake_policy(VERSION 3.25)
+if(NOT MAKENSIS)
+    message(FATAL_ERROR "makensis is missing (Debian package nsis)")
+endif()
+set(folder "${BUILD_DIR}/${PACKAGE_NAME}")
+set(zip "${BUILD_DIR}/${PACKAGE_NAME}.zip")
+set(setup "${BUILD_DIR}/${PACKAGE_NAME}-setup.exe")
+file(REMOVE_RECURSE "${folder}" "${zip}" "${setup}")
+
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${folder}" --strip
+    RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "Installing the build into ${folder} failed")
+endif()
+
+execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${zip}" --format=zip "${PACKAGE_NAME}"
+    WORKING_DIRECTORY "${BUILD_DIR}" RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "Zipping ${folder} failed")
+endif()
+
+# The setup program's lists of what to install and, in the reverse order, what to remove: exactly these
+# files and folders, so uninstalling never takes anything else from the folder the user chose.
+function(nsis_text out text)
+    if(text MATCHES "\"")
+        message(FATAL_ERROR "NSIS cannot quote the path ${text}")
+    endif()
+    string(REPLACE "$" "$$" text "${text}")
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${folder}" "${folder}/*")
+list(SORT files)
+set(install_list "")
+set(remove_list "")
+set(subfolders "")
+set(current_folder "-")
+set(bytes 0)
+foreach(file IN LISTS files)
+    get_filename_component(subfolder "${file}" DIRECTORY)
+    string(REPLACE "/" "\\" windows_file "${file}")
+    string(REPLACE "/" "\\" windows_subfolder "${subfolder}")
+    nsis_text(source "${folder}/${file}")
+    nsis_text(windows_file "${windows_file}")
+    nsis_text(windows_subfolder "${windows_subfolder}")
+    if(NOT subfolder STREQUAL current_folder)
+        if(subfolder)
+            string(APPEND install_list "SetOutPath \"$INSTDIR\\${windows_subfolder}\"\n")
+        else()
+            string(APPEND install_list "SetOutPath \"$INSTDIR\"\n")
+        endif()
+        set(current_folder "${subfolder}")
+        set(parent "${subfolder}")
+        while(parent)
+            string(REPLACE "/" "\\" windows_parent "${parent}")
+            nsis_text(windows_parent "${windows_parent}")
+            list(APPEND subfolders "${windows_parent}")
+            get_filename_component(parent "${parent}" DIRECTORY)
+        endwhile()
+    endif()
+    string(APPEND install_list "File \"${source}\"\n")
+    string(APPEND remove_list "Delete \"$INSTDIR\\${windows_file}\"\n")
+    file(SIZE "${folder}/${file}" size)
+    math(EXPR bytes "${bytes} + ${size}")
+endforeach()
+# A folder sorts before the folders inside it, so the reverse order empties the inner ones first.
+list(REMOVE_DUPLICATES subfolders)
+list(SORT subfolders)
+list(REVERSE subfolders)
+foreach(subfolder IN LISTS subfolders)
+    string(APPEND remove_list "RMDir \"$INSTDIR\\${subfolder}\"\n")
+endforeach()
+math(EXPR kilobytes "(${bytes} + 1023) / 1024")
+file(WRITE "${BUILD_DIR}/setup-install.nsh" "${install_list}")
+file(WRITE "${BUILD_DIR}/setup-remove.nsh" "${remove_list}")
+
+execute_process(COMMAND "${MAKENSIS}" -V2 -INPUTCHARSET UTF8
+        "-DINSTALL_LIST=${BUILD_DIR}/setup-install.nsh" "-DREMOVE_LIST=${BUILD_DIR}/setup-remove.nsh"
+        "-DINSTALLED_KB=${kilobytes}" "-DOUTFILE=${setup}" "${NSI}"
+    RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "makensis failed on ${NSI}")
+endif()
+message(STATUS "Made ${zip} and ${setup}")
