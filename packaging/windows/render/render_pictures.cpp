@@ -26,15 +26,15 @@ void put(QByteArray &out, quint32 value, int bytes)
         out.append(char((value >> (8 * i)) & 0xff));
 }
 
-std::optional<QImage> render(const QString &request)
+std::optional<QImage> render(const QString &argument)
 {
-    const qsizetype colon = request.lastIndexOf(QLatin1Char(':'));
+    const qsizetype colon = argument.lastIndexOf(QLatin1Char(':'));
     if (colon < 1) {
-        std::fprintf(stderr, "render_pictures: %s is not <source.svg>:<size>\n", qPrintable(request));
+        std::fprintf(stderr, "render_pictures: %s is not <source.svg>:<size>\n", qPrintable(argument));
         return std::nullopt;
     }
-    const QString source = request.left(colon);
-    QString size = request.mid(colon + 1);
+    const QString source = argument.left(colon);
+    QString size = argument.mid(colon + 1);
     QSvgRenderer renderer(source);
     if (!renderer.isValid()) {
         std::fprintf(stderr, "render_pictures: cannot read the drawing %s\n", qPrintable(source));
@@ -46,7 +46,7 @@ std::optional<QImage> render(const QString &request)
     bool ok = false;
     const int n = size.toInt(&ok);
     if (!ok || n < 1 || n > 1024) {
-        std::fprintf(stderr, "render_pictures: %s is no size\n", qPrintable(request));
+        std::fprintf(stderr, "render_pictures: %s is no size\n", qPrintable(argument));
         return std::nullopt;
     }
     QImage image(times ? renderer.defaultSize() * n : QSize(n, n), QImage::Format_ARGB32_Premultiplied);
@@ -136,13 +136,13 @@ int main(int argc, char *argv[])
         return 1;
     }
     QList<QImage> images;
-    for (const QString &request : args.mid(1)) {
-        std::optional<QImage> image = render(request);
+    for (const QString &argument : args.mid(1)) {
+        std::optional<QImage> image = render(argument);
         if (!image)
             return 1;
         if (icon && (image->width() != image->height() || image->width() > 256)) {
             std::fprintf(stderr, "render_pictures: %s: an icon's images are squares of at most 256 pixels\n",
-                qPrintable(request));
+                qPrintable(argument));
             return 1;
         }
         images.append(*image);
