@@ -250,6 +250,7 @@ void TestWindow::codeBoxesAreAnnounced()
         { std::array { "Text1", "Label3", "Frame2", "Label5", "Label4" },
             std::array { "Text2", "Label11", "Frame3", "Label13", "Label12" } }) {
         QCOMPARE(a(box)->text(QAccessible::Name), text(prompt));
+        QVERIFY(a(prompt)->relations(QAccessible::Labelled).contains({ a(box), QAccessible::Labelled }));
         QCOMPARE(a(box)->text(QAccessible::Description), a(frame)->text(QAccessible::Name));
         QVERIFY(a(box)->relations(QAccessible::Controlled).contains({ a(value), QAccessible::Controlled }));
         QVERIFY(a(value)->relations().contains({ a(box), QAccessible::Controller }));

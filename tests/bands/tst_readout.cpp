@@ -34,7 +34,7 @@ void TestReadout::examples_data()
     row("blue tolerance", 5, "brown,black,black,brown,blue", "1K00 | 1 kiloohmů | ±0.25 %");
     row("violet tolerance", 5, "brown,red,orange,red,violet", "12K3 | 12,3 kiloohmů | ±0.1 %");
     row("gold as a third digit writes two", 5, "brown,black,gold,black,brown", "1010R | 1010 ohmů | ±1 %");
-    row("no tolerance colour keeps the caption", 4, "brown,black,black,white", "10R | 10 ohmů | -");
+    row("no tolerance colour keeps the caption", 4, "brown,black,black,black", "10R | 10 ohmů | -");
     row("multiplier beyond the table", 5, "brown,black,black,-,brown", "- | - | ±1 %");
 }
 
