@@ -98,7 +98,7 @@ void TestSmdCode::decode_data()
     row("an emoji is one character", 3, QString("4" + kEmoji + "2"), "0,4 kiloohmu");
     row("a lone surrogate is one character", 3, QStringLiteral("47") + QChar(0xD83D), "47 ohmu");
     row("low before high surrogate is two", 3, QString(QChar(0xDC00)) + QChar(0xD83D) + u'1', "0 ohmu");
-    row("hexadecimal value", 4, "&hF2", "1,5 kiloohmu");
+    row("hexadecimal value, the first letter digit", 4, "&hA2", "1 kiloohmu");
     row("just below ten million", 4, "1E69", "1000000 gigaohmu");
     row("ten million is scientific", 4, "1E79", "1E+07 gigaohmu");
     row("too short", 4, "4R7", "");
