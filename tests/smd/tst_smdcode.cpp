@@ -43,7 +43,7 @@ void TestSmdCode::readNumber_data()
     row("seven digits, below half rounds down", "123456749", Decimal { 123456749 }, "1,234567E+08");
     row("rounding carries into a new digit", "99999999", Decimal { 99999999 }, "1E+08");
     row("largest int64", "9223372036854775807", Decimal { max }, "9,223372E+18");
-    row("digits past int64 only scale", "92233720368547758090", Decimal { 92233720368547758, 3 }, "9,223372E+19");
+    row("digits past int64 only scale", "92233720368547758091", Decimal { 92233720368547758, 3 }, "9,223372E+19");
     row("hex past int64 saturates", "&H8000000000000001", Decimal { max }, "9,223372E+18");
     row("huge exponent clamped", "-1E-999999999999999999999", Decimal { -1, -100000 },
         QString("-0," + QString(99999, u'0') + "1"));
