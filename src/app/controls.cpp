@@ -155,10 +155,8 @@ void Label::mouseDoubleClickEvent(QMouseEvent *event)
 
 Label *makeLabel(QWidget *container, const design::Control &control, const QString &caption, LabelLook look)
 {
-    auto *label = new Label(caption, container);
-    label->setObjectName(QLatin1String(control.name));
+    auto *label = makeControl<Label>(container, control, caption);
     label->setFont(designFont(look.font));
-    label->setGeometry(placeIn(container, control));
     label->setAutoFillBackground(!look.transparent);
     label->setAlignment((look.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     if (look.white) {
@@ -186,12 +184,10 @@ QIcon pictureIcon(const QString &source)
     return QIcon(source);
 }
 
-Picture::Picture(QWidget *container, const design::Control &control, const QString &source)
-    : QWidget(container)
+Picture::Picture(const QString &source, QWidget *parent)
+    : QWidget(parent)
     , m_source(source)
 {
-    setObjectName(QLatin1String(control.name));
-    setGeometry(placeIn(container, control));
 }
 
 void Picture::paintEvent(QPaintEvent *)
@@ -202,12 +198,10 @@ void Picture::paintEvent(QPaintEvent *)
     m_icon.paint(&painter, rect());
 }
 
-BandShape::BandShape(QWidget *container, const design::Control &control, bool rounded)
-    : QWidget(container)
+BandShape::BandShape(bool rounded, QWidget *parent)
+    : QWidget(parent)
     , m_rounded(rounded)
 {
-    setObjectName(QLatin1String(control.name));
-    setGeometry(placeIn(container, control));
 }
 
 void BandShape::setColors(QColor fill, QColor outline)

@@ -24,6 +24,17 @@ QFont designFont(DesignFont kind);
 // Where a control of the design lies in its container: a page of the tab control or a frame.
 QRect placeIn(const QWidget *container, const design::Control &control);
 
+// A control of the design made in its container, with its designed name and place; `args` go to its
+// constructor before the parent.
+template <typename Widget, typename... Args>
+Widget *makeControl(QWidget *container, const design::Control &control, Args &&...args)
+{
+    auto *widget = new Widget(std::forward<Args>(args)..., container);
+    widget->setObjectName(QLatin1String(control.name));
+    widget->setGeometry(placeIn(container, control));
+    return widget;
+}
+
 // A label that reports a click (press and release on it), optionally resizing itself to its text.
 class Label : public QLabel {
     Q_OBJECT
@@ -78,7 +89,7 @@ QIcon pictureIcon(const QString &source);
 class Picture : public QWidget {
     Q_OBJECT
 public:
-    Picture(QWidget *container, const design::Control &control, const QString &source);
+    Picture(const QString &source, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -92,7 +103,7 @@ private:
 class BandShape : public QWidget {
     Q_OBJECT
 public:
-    BandShape(QWidget *container, const design::Control &control, bool rounded);
+    BandShape(bool rounded, QWidget *parent);
 
     void setColors(QColor fill, QColor outline);
 

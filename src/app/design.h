@@ -31,7 +31,7 @@ inline constexpr Control SSTab1 { "SSTab1", { 0, 0, 7575, 5175 } };
 inline constexpr int kTabRowHeight = 295;
 constexpr QRect onPage(Twips t) { return px(t).translated(0, -px(kTabRowHeight)); }
 
-// A thin line from (left, top) to (left + width, top).
+// The box of a one-pixel line drawn from (x1, y) to (x2, y), both ends included.
 constexpr Twips line(int x1, int y, int x2) { return { x1, y, x2 - x1 + kTwipsPerPixel, kTwipsPerPixel }; }
 
 // Page 1: the colour-band decoder.

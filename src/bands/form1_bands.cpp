@@ -22,22 +22,12 @@ QColor paintColor(ColorIndex c)
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-QRadioButton *makeOption(QGroupBox *frame, const design::Control &control, const QString &caption)
-{
-    auto *option = new QRadioButton(caption, frame);
-    option->setObjectName(QLatin1String(control.name));
-    option->setGeometry(placeIn(frame, control));
-    return option;
-}
-
 // A thin solid line in the window text colour. The frame fills its whole box in that colour, as its own line
 // would be a device pixel thin on a high-density screen.
 void makeLine(QWidget *page, const design::Control &control)
 {
-    auto *line = new QFrame(page);
-    line->setObjectName(QLatin1String(control.name));
+    auto *line = makeControl<QFrame>(page, control);
     line->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    line->setGeometry(placeIn(page, control));
     line->setBackgroundRole(QPalette::WindowText);
     line->setAutoFillBackground(true);
 }
@@ -48,10 +38,10 @@ void Form1::buildBandsPage(QWidget *page)
 {
     makeLabel(page, design::Label20, QStringLiteral("Uhlíkový rezistor 0,25W - velikost 0207"),
         { .font = DesignFont::Bold825, .transparent = false, .centred = true });
-    new Picture(page, design::Image1, QStringLiteral(":/assets/resistor.svg"));
+    makeControl<Picture>(page, design::Image1, QStringLiteral(":/assets/resistor.svg"));
     // Bands 1, 2 and 5 sit on the wide end sections of the body, bands 3 and 4 on the narrow middle.
     for (int band = 1; band <= kBandTotal; ++band)
-        Shape[at(band)] = new BandShape(page, design::Shapes[at(band)], band != 3 && band != 4);
+        Shape[at(band)] = makeControl<BandShape>(page, design::Shapes[at(band)], band != 3 && band != 4);
     Label9 = makeLabel(page, design::Label9, {}, { .font = DesignFont::Dialog, .centred = true });
 
     for (int band = 1; band <= kBandTotal; ++band) {
@@ -73,12 +63,10 @@ void Form1::buildBandsPage(QWidget *page)
     // The red button of band 1 is taller than the grid and stands over the orange one below it.
     Command[0][2]->raise();
 
-    auto *frame1 = new QGroupBox(QStringLiteral("Počet proužků"), page);
-    frame1->setObjectName(QLatin1String(design::Frame1.name));
-    frame1->setGeometry(placeIn(page, design::Frame1));
-    Option1 = makeOption(frame1, design::Option1, QStringLiteral("3 proužky"));
-    Option2 = makeOption(frame1, design::Option2, QStringLiteral("4 proužky"));
-    Option3 = makeOption(frame1, design::Option3, QStringLiteral("5 proužků"));
+    auto *frame1 = makeControl<QGroupBox>(page, design::Frame1, QStringLiteral("Počet proužků"));
+    Option1 = makeControl<QRadioButton>(frame1, design::Option1, QStringLiteral("3 proužky"));
+    Option2 = makeControl<QRadioButton>(frame1, design::Option2, QStringLiteral("4 proužky"));
+    Option3 = makeControl<QRadioButton>(frame1, design::Option3, QStringLiteral("5 proužků"));
     Option3->setChecked(true);
     // A click on the option already chosen runs its handler again, as a click on any option does.
     connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);

@@ -26,14 +26,14 @@ constexpr std::array<const char *, 6> kDataSheet { {
 
 void Form1::buildDataSheet(QWidget *page)
 {
-    new Picture(page, design::Image2, QStringLiteral(":/assets/chip.svg"));
+    makeControl<Picture>(page, design::Image2, QStringLiteral(":/assets/chip.svg"));
     for (std::size_t i = 0; i < kDataSheet.size(); ++i)
         makeLabel(page, design::DataSheet[i], QString::fromUtf8(kDataSheet[i]), { .transparent = false });
 }
 
 void Form1::buildAboutPage(QWidget *page)
 {
-    new Picture(page, design::Image3, QStringLiteral(":/assets/about.png"));
+    makeControl<Picture>(page, design::Image3, QStringLiteral(":/assets/about.png"));
     const LabelLook white { .white = true };
     makeLabel(page, design::Label2, QStringLiteral("Barvoznak ") + about::shortVersion(), white);
     makeLabel(page, design::Label23, about::copyright(), white);

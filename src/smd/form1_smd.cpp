@@ -59,15 +59,11 @@ void decodeInto(QLineEdit *box, Label *result, smd::CodeForm form)
 void Form1::buildSmdPage(QWidget *page)
 {
     const auto build = [page](const Decoder &d, QLineEdit *&box, Label *&result) {
-        auto *frame = new QGroupBox(QString::fromUtf8(d.caption), page);
-        frame->setObjectName(QLatin1String(d.frame.name));
-        frame->setGeometry(placeIn(page, d.frame));
+        auto *frame = makeControl<QGroupBox>(page, d.frame, QString::fromUtf8(d.caption));
         Label *prompt = makeLabel(frame, d.prompt, QStringLiteral("Číslo na rezistoru  :"));
-        box = new QLineEdit(QString::fromLatin1(d.initialCode), frame);
-        box->setObjectName(QLatin1String(d.box.name));
+        box = makeControl<QLineEdit>(frame, d.box, QString::fromLatin1(d.initialCode));
         box->setFont(designFont(DesignFont::Bold975));
         box->setAlignment(d.boxAlignment | Qt::AlignVCenter);
-        box->setGeometry(placeIn(frame, d.box));
         Label *valueCaption = makeLabel(frame, d.valueCaption, QString::fromUtf8(d.valueCaptionText));
         result = makeLabel(frame, d.result, QStringLiteral("0 ohmu"));
         // A screen reader names the box by the label in front of it, describes it by the frame's caption and
