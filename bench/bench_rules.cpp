@@ -3,8 +3,8 @@
 // box), with and without the repaint that follows. Run by hand; never part of the tests.
 
 #include "app/form1.h"
-#include "bands/readout.h"
-#include "smd/smdcode.h"
+#include "rules/readout.h"
+#include "rules/smdcode.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 // the five band values are any byte. Built with AddressSanitizer, so a look-up outside a table crashes.
 // Input: byte 0 the band count, bytes 1-5 the band values (missing bytes read as 0, extra bytes are unused).
 
-#include "bands/readout.h"
+#include "rules/readout.h"
 #include "fuzzchecks.h"
 
 #include <algorithm>

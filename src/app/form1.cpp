@@ -1,7 +1,7 @@
 #include "app/form1.h"
 
 #include "app/designstyle.h"
-#include "info/about.h"
+#include "app/about.h"
 
 #include <QApplication>
 #include <QMessageBox>

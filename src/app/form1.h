@@ -8,7 +8,7 @@
 // keeps the state, calls them and sets captions.
 
 #include "app/controls.h"
-#include "bands/colorcode.h"
+#include "rules/colorcode.h"
 
 #include <array>
 #include <cstdint>

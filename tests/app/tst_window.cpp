@@ -1,4 +1,4 @@
-#include "info/about.h"
+#include "app/about.h"
 #include "testsupport.h"
 
 #include <QClipboard>

@@ -1,8 +1,8 @@
 // The SMD page of the main window: two code boxes that decode as the user types.
 
 #include "app/form1.h"
-#include "common/decimal.h"
-#include "smd/smdcode.h"
+#include "rules/decimal.h"
+#include "rules/smdcode.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

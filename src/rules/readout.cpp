@@ -1,6 +1,6 @@
 #include "readout.h"
 
-#include "bands/colorcode.h"
+#include "rules/colorcode.h"
 
 namespace barvoznak::bands {
 

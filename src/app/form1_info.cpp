@@ -2,7 +2,7 @@
 // page with the program's name, the maker's notices and the two labels that react to a click.
 
 #include "app/form1.h"
-#include "info/about.h"
+#include "app/about.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/decimal.h"
+#include "rules/decimal.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,4 +1,4 @@
-#include "bands/readout.h"
+#include "rules/readout.h"
 #include "table.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 // painted over the resistor drawing, the band-count options and the read-out.
 
 #include "app/form1.h"
-#include "bands/readout.h"
+#include "rules/readout.h"
 
 #include <QFrame>
 #include <QGroupBox>
