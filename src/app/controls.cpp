@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRadioButton>
 #include <QtMath>
 
 namespace barvoznak {
@@ -20,11 +22,6 @@ QFont designFont(DesignFont kind)
     font.setPixelSize(kind == DesignFont::Bold975 ? 13 : 11);
     font.setBold(kind != DesignFont::Dialog);
     return font;
-}
-
-QRect placeIn(const QWidget *container, const design::Control &control)
-{
-    return qobject_cast<const QGroupBox *>(container) ? design::px(control.place) : design::onPage(control.place);
 }
 
 namespace {
@@ -70,7 +67,8 @@ public:
     void doAction(const QString &action) override
     {
         if (action == pressAction() && label()->isClickable())
-            QMetaObject::invokeMethod(label(), &Label::clicked, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                label(), [label = label()] { label->click(); }, Qt::QueuedConnection);
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
@@ -113,12 +111,12 @@ void Label::setAutoSize(bool on)
     if (!on)
         return;
     m_anchorX2 = alignment() & Qt::AlignHCenter ? 2 * x() + width() : 2 * x();
-    setCaption(text());
+    setText(text());
 }
 
-void Label::setCaption(const QString &text)
+void Label::setText(const QString &text)
 {
-    setText(text);
+    QLabel::setText(text);
     if (!m_autoSize)
         return;
     // One line of plain text: its advance and the font's line height are the whole size, and far cheaper to
@@ -139,12 +137,18 @@ void Label::mousePressEvent(QMouseEvent *event)
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click
+    const bool clicked
         = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
-    if (click)
-        emit clicked();
+    if (clicked)
+        click();
+}
+
+void Label::click() const
+{
+    if (m_onClick)
+        m_onClick();
 }
 
 void Label::mouseDoubleClickEvent(QMouseEvent *event)
@@ -153,19 +157,76 @@ void Label::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
 }
 
-Label *makeLabel(QWidget *container, const design::Control &control, const QString &caption, LabelLook look)
+ColorButton::ColorButton(const QString &caption, QColor face, QWidget *parent)
+    : QPushButton(caption, parent)
 {
-    auto *label = makeControl<Label>(container, control, caption);
-    label->setFont(designFont(look.font));
-    label->setAutoFillBackground(!look.transparent);
-    label->setAlignment((look.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    if (look.white) {
-        QPalette white = label->palette();
-        white.setColor(QPalette::WindowText, Qt::white);
-        label->setPalette(white);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Button, face);
+    setPalette(palette);
+}
+
+namespace {
+
+QWidget *makeControl(const design::Control &row, const QString &caption, QWidget *container)
+{
+    using design::Kind;
+    switch (row.kind) {
+    case Kind::Label: {
+        auto *label = new Label(caption, container);
+        label->setAutoFillBackground(!row.look.transparent);
+        label->setAlignment(row.look.align | Qt::AlignTop);
+        if (row.look.white) {
+            QPalette white = label->palette();
+            white.setColor(QPalette::WindowText, Qt::white);
+            label->setPalette(white);
+        }
+        return label;
     }
-    label->setAutoSize(look.autoSize);
-    return label;
+    case Kind::Picture:
+        return new Picture(caption, container);
+    case Kind::Shape:
+    case Kind::RoundedShape:
+        return new BandShape(row.kind == Kind::RoundedShape, container);
+    case Kind::Frame:
+        return new QGroupBox(caption, container);
+    case Kind::Option: {
+        auto *option = new QRadioButton(caption, container);
+        option->setChecked(row.look.selected);
+        return option;
+    }
+    case Kind::TextBox: {
+        auto *box = new QLineEdit(caption, container);
+        box->setAlignment(row.look.align | Qt::AlignVCenter);
+        return box;
+    }
+    case Kind::Line: {
+        // A thin solid line in the window text colour. The frame fills its whole box in that colour, as its
+        // own line would be a device pixel thin on a high-density screen.
+        auto *line = new QFrame(container);
+        line->setFrameStyle(QFrame::HLine | QFrame::Plain);
+        line->setBackgroundRole(QPalette::WindowText);
+        line->setAutoFillBackground(true);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void buildControls(QWidget *page, std::span<const design::Control> rows)
+{
+    for (const design::Control &row : rows) {
+        QWidget *container = row.frame ? page->findChild<QGroupBox *>(QLatin1String(row.frame)) : page;
+        QWidget *control = makeControl(row, QString::fromUtf8(row.caption), container);
+        control->setObjectName(QLatin1String(row.name));
+        control->setGeometry(row.frame ? design::px(row.place) : design::onPage(row.place));
+        control->setFont(designFont(row.look.font));
+        if (row.look.pointer != Qt::ArrowCursor)
+            control->setCursor(row.look.pointer);
+        if (auto *label = qobject_cast<Label *>(control))
+            label->setAutoSize(row.look.autoSize);
+    }
 }
 
 QIcon pictureIcon(const QString &source)

@@ -14,7 +14,6 @@
 #include <cstdint>
 
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
@@ -30,16 +29,19 @@ public:
     explicit Form1(QWidget *parent = nullptr);
 
     // The band state, read-only for the outside (tests, accessibility).
-    const std::array<std::uint8_t, 5> &bandColor() const { return BandColor; }
-    const std::array<std::uint8_t, 5> &bandValue() const { return BandValue; }
+    const bands::BandBytes &bandColor() const { return BandColor; }
+    const bands::BandBytes &bandValue() const { return BandValue; }
     int bandCount() const { return BandCount; }
 
 private:
+    // A control of a built page by its designed name.
+    template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
+
     void Form_Load();
     static void EnableMinimizeButton(QWidget &form);
 
     // Colour-band page.
-    void buildBandsPage(QWidget *page);
+    void wireBandsPage();
     void ColorButton_Click(int band, bands::ColorIndex colorIndex);
     // Gives a band a colour: its BandColor, its BandValue and its shape's paint, always together.
     void setBand(int band, bands::ColorIndex colorIndex);
@@ -57,29 +59,27 @@ private:
     void Label10_Click();
 
     // SMD page.
-    void buildSmdPage(QWidget *page);
+    void wireSmdPage();
     void Text1_Change();
     void Text2_Change();
 
-    // Data sheet and About page.
-    void buildDataSheet(QWidget *page);
-    void buildAboutPage(QWidget *page);
+    // About page.
+    void wireAboutPage();
     void Label22_Click();
     void Label25_Click();
 
-    void showMessage(const QString &title, const QString &text);
-
-    // Band state: BandValue is always BandColor - 1 once a handler has finished.
-    std::array<std::uint8_t, 5> BandColor {};
-    std::array<std::uint8_t, 5> BandValue {};
+    // Band state, by band number: BandValue is always BandColor - 1 once a handler has finished.
+    bands::BandBytes BandColor;
+    bands::BandBytes BandValue;
     std::uint8_t BandCount = 0;
 
     QTabWidget *SSTab1 = nullptr;
 
-    std::array<BandShape *, 5> Shape {}; // the band bodies over the resistor drawing
+    bands::ByBand<BandShape *> Shape; // Shape[1] to Shape[5], the band bodies over the resistor drawing
     Label *Label9 = nullptr; // value under the body (copy of Label6)
-    // Colour buttons by band and ColorIndex; null where a band has no button for a colour.
-    std::array<std::array<QPushButton *, bands::kColorCount>, bands::kBandTotal> Command {};
+    // Command[n] is the designed Commandn, a colour button; null where no such button exists.
+    std::array<ColorButton *, design::kLastButton + 1> Command {};
+    ColorButton *colorButton(int band, int c) const { return Command[design::buttonNumber(band, c)]; }
     QRadioButton *Option1 = nullptr; // 3 bands
     QRadioButton *Option2 = nullptr; // 4 bands
     QRadioButton *Option3 = nullptr; // 5 bands

@@ -4,10 +4,9 @@
 #include "app/form1.h"
 #include "rules/readout.h"
 
-#include <QFrame>
-#include <QGroupBox>
-#include <QPushButton>
+#include <QMessageBox>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace barvoznak {
@@ -22,76 +21,54 @@ QColor paintColor(ColorIndex c)
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-// A thin solid line in the window text colour. The frame fills its whole box in that colour, as its own line
-// would be a device pixel thin on a high-density screen.
-void makeLine(QWidget *page, const design::Control &control)
-{
-    auto *line = makeControl<QFrame>(page, control);
-    line->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    line->setBackgroundRole(QPalette::WindowText);
-    line->setAutoFillBackground(true);
-}
-
 } // namespace
 
-void Form1::buildBandsPage(QWidget *page)
+void Form1::wireBandsPage()
 {
-    makeLabel(page, design::Label20, QStringLiteral("Uhlíkový rezistor 0,25W - velikost 0207"),
-        { .font = DesignFont::Bold825, .transparent = false, .centred = true });
-    makeControl<Picture>(page, design::Image1, QStringLiteral(":/assets/resistor.svg"));
-    // Bands 1, 2 and 5 sit on the wide end sections of the body, bands 3 and 4 on the narrow middle.
     for (int band = 1; band <= kBandTotal; ++band)
-        Shape[at(band)] = makeControl<BandShape>(page, design::Shapes[at(band)], band != 3 && band != 4);
-    Label9 = makeLabel(page, design::Label9, {}, { .font = DesignFont::Dialog, .centred = true });
+        Shape[band] = control<BandShape>(QStringLiteral("Shape%1").arg(band));
+    Label9 = control<Label>("Label9");
+    Option1 = control<QRadioButton>("Option1");
+    Option2 = control<QRadioButton>("Option2");
+    Option3 = control<QRadioButton>("Option3");
+    Label6 = control<Label>("Label6");
+    Label7 = control<Label>("Label7");
+    Label10 = control<Label>("Label10");
 
+    QWidget *page = Label9->parentWidget();
     for (int band = 1; band <= kBandTotal; ++band) {
-        for (int c = 1; c <= kColorCount; ++c) {
-            if (!buttonExists(band, c))
+        for (ColorIndex c = kBlack; c <= kColorCount; ++c) {
+            if (!design::buttonExists(band, c))
                 continue;
-            const auto colorIndex = static_cast<ColorIndex>(c);
-            auto *button = new QPushButton(QString::fromUtf8(colorInfo(colorIndex).caption), page);
-            button->setObjectName(QStringLiteral("Command%1").arg(buttonNumber(band, c)));
+            const int number = design::buttonNumber(band, c);
+            auto *button = new ColorButton(QString::fromUtf8(colorInfo(c).caption), paintColor(c), page);
+            button->setObjectName(QStringLiteral("Command%1").arg(number));
             button->setGeometry(design::onPage(design::colorButton(band, c)));
-            QPalette face = button->palette();
-            face.setColor(QPalette::Button, paintColor(colorIndex));
-            button->setPalette(face);
-            connect(button, &QPushButton::clicked, this,
-                [this, band, colorIndex] { ColorButton_Click(band, colorIndex); });
-            Command[at(band)][at(c)] = button;
+            connect(button, &QPushButton::clicked, this, [this, band, c] { ColorButton_Click(band, c); });
+            Command[number] = button;
         }
     }
     // The red button of band 1 is taller than the grid and stands over the orange one below it.
-    Command[0][2]->raise();
+    Command[3]->raise();
 
-    auto *frame1 = makeControl<QGroupBox>(page, design::Frame1, QStringLiteral("Počet proužků"));
-    Option1 = makeControl<QRadioButton>(frame1, design::Option1, QStringLiteral("3 proužky"));
-    Option2 = makeControl<QRadioButton>(frame1, design::Option2, QStringLiteral("4 proužky"));
-    Option3 = makeControl<QRadioButton>(frame1, design::Option3, QStringLiteral("5 proužků"));
-    Option3->setChecked(true);
     // A click on the option already chosen runs its handler again, as a click on any option does.
     connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
     connect(Option3, &QRadioButton::clicked, this, &Form1::Option3_Click);
+    Label6->setClickHandler([this] { Label6_Click(); });
+    Label7->setClickHandler([this] { Label7_Click(); });
+    Label10->setClickHandler([this] { Label10_Click(); });
 
-    makeLabel(page, design::Label8, QStringLiteral("Hodnota :"), { .transparent = false });
-    makeLine(page, design::Line1);
-    Label6 = makeLabel(page, design::Label6, {});
-    Label7 = makeLabel(page, design::Label7, {});
-    makeLine(page, design::Line2);
-    Label10 = makeLabel(page, design::Label10, {}, { .transparent = false });
-    connect(Label6, &Label::clicked, this, &Form1::Label6_Click);
-    connect(Label7, &Label::clicked, this, &Form1::Label7_Click);
-    connect(Label10, &Label::clicked, this, &Form1::Label10_Click);
-
-    // Keyboard order: band 1, the band-count options, then bands 2 to 5, each column top to bottom.
-    QWidget *previous = SSTab1;
+    // Keyboard order from the tab row: band 1, the band-count options, then bands 2 to 5, each column top to
+    // bottom; the code boxes of page 2 follow.
+    QWidget *previous = SSTab1->tabBar();
     const auto chain = [&previous](QWidget *next) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     };
     for (int band = 1; band <= kBandTotal; ++band) {
-        for (QPushButton *button : Command[at(band)])
-            if (button)
+        for (ColorIndex c = kBlack; c <= kColorCount; ++c)
+            if (ColorButton *button = colorButton(band, c))
                 chain(button);
         if (band == 1) {
             chain(Option1);
@@ -103,18 +80,18 @@ void Form1::buildBandsPage(QWidget *page)
 
 void Form1::ColorButton_Click(int band, ColorIndex colorIndex)
 {
-    BandColor[at(band)] = colorIndex;
+    BandColor[band] = colorIndex;
     PaintBands();
 }
 
 void Form1::setBand(int band, ColorIndex colorIndex)
 {
-    BandColor[at(band)] = colorIndex;
-    BandValue[at(band)] = static_cast<std::uint8_t>(colorIndex - 1);
+    BandColor[band] = colorIndex;
+    BandValue[band] = colorIndex - 1;
     const QColor color = paintColor(colorIndex);
-    Shape[at(band)]->setColors(color, color);
+    Shape[band]->setColors(color, color);
     // Tells a screen-reader user, or one who cannot tell the colours apart, what the band shows.
-    Shape[at(band)]->setAccessibleName(
+    Shape[band]->setAccessibleName(
         QStringLiteral("Proužek %1: %2").arg(band).arg(QString::fromUtf8(colorInfo(colorIndex).caption)));
 }
 
@@ -122,8 +99,8 @@ void Form1::PaintBands()
 {
     // A colour the band cannot hold leaves the band as it was.
     for (int band = 1; band <= kBandTotal; ++band)
-        if (bandRecognises(band, BandColor[at(band)]))
-            setBand(band, BandColor[at(band)]);
+        if (bandRecognises(band, BandColor[band]))
+            setBand(band, BandColor[band]);
     UpdateReadout();
 }
 
@@ -131,21 +108,21 @@ void Form1::UpdateReadout()
 {
     const Readout readout = readBands(BandCount, BandValue, localeDecimalSeparator());
     if (readout.marking)
-        Label7->setCaption(*readout.marking);
+        Label7->setText(*readout.marking);
     if (readout.tolerance)
-        Label10->setCaption(*readout.tolerance);
+        Label10->setText(*readout.tolerance);
     if (readout.value) {
-        Label6->setCaption(*readout.value);
-        Label9->setCaption(Label6->text());
+        Label6->setText(*readout.value);
+        Label9->setText(Label6->text());
     }
 }
 
 void Form1::LayoutBands(int bandCount)
 {
     for (int band = 1; band <= kBandTotal; ++band)
-        for (int c = 1; c <= kColorCount; ++c)
-            if (QPushButton *button = Command[at(band)][at(c)])
-                button->setVisible(buttonShown(bandCount, band, c));
+        for (ColorIndex c = kBlack; c <= kColorCount; ++c)
+            if (ColorButton *button = colorButton(band, c))
+                button->setVisible(design::buttonShown(bandCount, band, c));
     UpdateReadout();
 }
 
@@ -156,35 +133,44 @@ void Form1::LayoutFiveBands() { LayoutBands(5); }
 void Form1::Option1_Click()
 {
     BandCount = 3;
-    Shape[3]->hide();
     Shape[4]->hide();
+    Shape[5]->hide();
     LayoutThreeBands();
 }
 
 void Form1::Option2_Click()
 {
     BandCount = 4;
-    Shape[3]->show();
+    Shape[4]->show();
     setBand(4, kBrown);
-    Shape[4]->hide();
+    Shape[5]->hide();
     LayoutFourBands();
 }
 
 void Form1::Option3_Click()
 {
     BandCount = 5;
-    Shape[3]->show();
+    Shape[4]->show();
     setBand(4, kBlack);
     setBand(5, kBrown);
     // Band 3 becomes the third digit: a gold or silver multiplier left there would read as two digits.
-    if (BandColor[2] == kGold || BandColor[2] == kSilver)
+    if (BandColor[3] == kGold || BandColor[3] == kSilver)
         setBand(3, kBlack);
-    Shape[4]->show();
+    Shape[5]->show();
     LayoutFiveBands();
 }
 
-void Form1::Label6_Click() { showMessage(QStringLiteral("Hodnota odporu je :"), Label6->text()); }
-void Form1::Label7_Click() { showMessage(QStringLiteral("Zkrácené značení je :"), Label7->text()); }
-void Form1::Label10_Click() { showMessage(QStringLiteral("Tolerance odporu je :"), Label10->text()); }
+void Form1::Label6_Click()
+{
+    QMessageBox::information(this, QStringLiteral("Hodnota odporu je :"), Label6->text());
+}
+void Form1::Label7_Click()
+{
+    QMessageBox::information(this, QStringLiteral("Zkrácené značení je :"), Label7->text());
+}
+void Form1::Label10_Click()
+{
+    QMessageBox::information(this, QStringLiteral("Tolerance odporu je :"), Label10->text());
+}
 
 } // namespace barvoznak

@@ -11,38 +11,6 @@ namespace barvoznak {
 
 namespace {
 
-struct Decoder {
-    design::Control frame;
-    const char *caption;
-    design::Control prompt; // "Číslo na rezistoru  :"
-    design::Control box;
-    const char *initialCode;
-    Qt::Alignment boxAlignment;
-    design::Control valueCaption;
-    const char *valueCaptionText;
-    design::Control result;
-};
-
-// The upper frame takes the three-character code, the lower one the four-character code.
-constexpr Decoder kThreeChar { .frame = design::Frame2,
-    .caption = "Tolerance 1%",
-    .prompt = design::Label3,
-    .box = design::Text1,
-    .initialCode = "000",
-    .boxAlignment = Qt::AlignHCenter,
-    .valueCaption = design::Label4,
-    .valueCaptionText = "Hodnota  :",
-    .result = design::Label5 };
-constexpr Decoder kFourChar { .frame = design::Frame3,
-    .caption = "Tolerance 5%",
-    .prompt = design::Label11,
-    .box = design::Text2,
-    .initialCode = "0000",
-    .boxAlignment = Qt::AlignRight,
-    .valueCaption = design::Label12,
-    .valueCaptionText = "Hodnota :",
-    .result = design::Label13 };
-
 // Cuts an over-long code back (which raises the change once more, nested, on the cut text) and shows the
 // decode of a full-length code; a shorter code leaves the last result in place.
 void decodeInto(QLineEdit *box, Label *result, smd::CodeForm form)
@@ -51,30 +19,27 @@ void decodeInto(QLineEdit *box, Label *result, smd::CodeForm form)
     if (cut != box->text())
         box->setText(cut);
     if (const auto caption = smd::decode(box->text(), form, localeDecimalSeparator()))
-        result->setCaption(*caption);
+        result->setText(*caption);
 }
 
 } // namespace
 
-void Form1::buildSmdPage(QWidget *page)
+void Form1::wireSmdPage()
 {
-    const auto build = [page](const Decoder &d, QLineEdit *&box, Label *&result) {
-        auto *frame = makeControl<QGroupBox>(page, d.frame, QString::fromUtf8(d.caption));
-        Label *prompt = makeLabel(frame, d.prompt, QStringLiteral("Číslo na rezistoru  :"));
-        box = makeControl<QLineEdit>(frame, d.box, QString::fromLatin1(d.initialCode));
-        box->setFont(designFont(DesignFont::Bold975));
-        box->setAlignment(d.boxAlignment | Qt::AlignVCenter);
-        Label *valueCaption = makeLabel(frame, d.valueCaption, QString::fromUtf8(d.valueCaptionText));
-        result = makeLabel(frame, d.result, QStringLiteral("0 ohmu"));
-        // A screen reader names the box by the label in front of it, describes it by the frame's caption and
-        // leads from it to the value it decodes into (and back).
-        prompt->setBuddy(box);
-        box->setAccessibleDescription(frame->title());
-        valueCaption->setBuddy(result);
-        result->setControlledBy(box);
-    };
-    build(kThreeChar, Text1, Label5);
-    build(kFourChar, Text2, Label13);
+    // A screen reader names each box by the label in front of it, describes it by its frame's caption and
+    // leads from it to the value it decodes into (and back).
+    for (const auto &[frame, prompt, box, valueCaption, result] :
+        { std::array { "Frame2", "Label3", "Text1", "Label4", "Label5" },
+            std::array { "Frame3", "Label11", "Text2", "Label12", "Label13" } }) {
+        control<Label>(prompt)->setBuddy(control<QLineEdit>(box));
+        control<QLineEdit>(box)->setAccessibleDescription(control<QGroupBox>(frame)->title());
+        control<Label>(valueCaption)->setBuddy(control<Label>(result));
+        control<Label>(result)->setControlledBy(control<QLineEdit>(box));
+    }
+    Text1 = control<QLineEdit>("Text1");
+    Label5 = control<Label>("Label5");
+    Text2 = control<QLineEdit>("Text2");
+    Label13 = control<Label>("Label13");
     // The result label receives the box's changes, which is also how the box tells accessibility clients
     // which control it sets.
     connect(Text1, &QLineEdit::textChanged, Label5, [this] { Text1_Change(); });

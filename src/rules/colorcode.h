@@ -10,84 +10,67 @@ using ColorIndex = std::uint8_t;
 
 inline constexpr ColorIndex kBlack = 1;
 inline constexpr ColorIndex kBrown = 2;
+inline constexpr ColorIndex kWhite = 10;
 inline constexpr ColorIndex kGold = 11;
 inline constexpr ColorIndex kSilver = 12;
 inline constexpr int kColorCount = 12;
 inline constexpr int kBandTotal = 5;
 
-// The bands the program starts with, read with five bands: 100 ohms, ±1 %.
-inline constexpr std::array<ColorIndex, kBandTotal> kStartColors { kBrown, kBlack, kBlack, kBlack, kBrown };
+// One of a kind for each band, reached by the band's number, 1 to 5, as the bands are counted everywhere.
+template <typename T> struct ByBand {
+    std::array<T, kBandTotal> items {};
+    constexpr T &operator[](int band) { return items[static_cast<std::size_t>(band - 1)]; }
+    constexpr const T &operator[](int band) const { return items[static_cast<std::size_t>(band - 1)]; }
+};
+// A byte per band: its colour (BandColor) or its code value (BandValue).
+using BandBytes = ByBand<std::uint8_t>;
 
-// Where a band (1 to 5) or a colour (1 to 12) stands in an array counted from 0.
-constexpr std::size_t at(int number) { return static_cast<std::size_t>(number - 1); }
+// The bands the program starts with, read with five bands: 100 ohms, ±1 %.
+inline constexpr ByBand<ColorIndex> kStartColors { { kBrown, kBlack, kBlack, kBlack, kBrown } };
 
 struct ColorInfo {
     const char *caption; // Czech colour name on the buttons, UTF-8
     const char *name; // English name, for the code and the tests
     std::uint32_t value; // paint colour, 0x00BBGGRR
+    const char *tolerance; // as a tolerance band, UTF-8; null where the colour carries none
 };
 
-// One table for the buttons' faces and the band paint alike.
+// One table for the buttons' faces, the band paint and the tolerances alike.
 inline constexpr std::array<ColorInfo, kColorCount> kColors { {
-    { "Černá", "black", 0 },
-    { "Hnědá", "brown", 16576 },
-    { "Červená", "red", 255 },
-    { "Oranžová", "orange", 33023 },
-    { "Žlutá", "yellow", 65535 },
-    { "Zelená", "green", 65280 },
-    { "Modrá", "blue", 16711680 },
-    { "Fialová", "violet", 16711935 },
-    { "Šedá", "grey", 8421504 },
-    { "Bílá", "white", 16777215 },
-    { "Zlatá", "gold", 4246499 },
-    { "Stříbrná", "silver", 12632256 },
+    { "Černá", "black", 0, nullptr },
+    { "Hnědá", "brown", 16576, "±1 %" },
+    { "Červená", "red", 255, "±2 %" },
+    { "Oranžová", "orange", 33023, nullptr },
+    { "Žlutá", "yellow", 65535, nullptr },
+    { "Zelená", "green", 65280, "±0.5 %" },
+    { "Modrá", "blue", 16711680, "±0.25 %" },
+    { "Fialová", "violet", 16711935, "±0.1 %" },
+    { "Šedá", "grey", 8421504, "±0.05 %" },
+    { "Bílá", "white", 16777215, nullptr },
+    { "Zlatá", "gold", 4246499, "±5 %" },
+    { "Stříbrná", "silver", 12632256, "±10 %" },
 } };
 
-constexpr bool isColorIndex(int c) { return c >= 1 && c <= kColorCount; }
-constexpr const ColorInfo &colorInfo(ColorIndex c) { return kColors[at(c)]; }
+constexpr bool isColorIndex(int c) { return c >= kBlack && c <= kColorCount; }
+constexpr const ColorInfo &colorInfo(int c) { return kColors[static_cast<std::size_t>(c - 1)]; }
 
-// The colours each band can show (and that its painting recognises): the first digit is never black, the
-// second digit offers no gold or silver.
+// A digit band reads black to white; the first digit is never black.
+constexpr bool isDigit(int c) { return c >= kBlack && c <= kWhite; }
+constexpr bool isFirstDigit(int c) { return c != kBlack && isDigit(c); }
+
+// The colours each band's painting recognises: bands 1 and 2 the digits their buttons set, bands 3 to 5
+// every colour.
 constexpr bool bandRecognises(int band, int c)
 {
     switch (band) {
     case 1:
-        return c >= 2 && c <= 10;
+        return isFirstDigit(c);
     case 2:
-        return c >= 1 && c <= 10;
+        return isDigit(c);
     case 3:
     case 4:
     case 5:
         return isColorIndex(c);
-    default:
-        return false;
-    }
-}
-
-// The colour buttons offered per band column (51 in all): band 5 only has the eight tolerance colours.
-constexpr bool buttonExists(int band, int c)
-{
-    if (band == 5)
-        return c == 2 || c == 3 || (c >= 6 && c <= 9) || c == 11 || c == 12;
-    return bandRecognises(band, c);
-}
-
-// Buttons are numbered 12 per column in row order, so the number also names the colour.
-constexpr int buttonNumber(int band, int c) { return 12 * (band - 1) + c; }
-
-// Which buttons a band-count mode shows: a digit band offers 1–10 (band 1 without black), a multiplier
-// band all twelve, a tolerance band the eight tolerance colours.
-constexpr bool buttonShown(int bandCount, int band, int c)
-{
-    if (!buttonExists(band, c))
-        return false;
-    switch (bandCount) {
-    case 3:
-        return band <= 3;
-    case 4:
-        return band <= 3 || (band == 4 && buttonExists(5, c));
-    case 5:
-        return band != 3 || c <= 10;
     default:
         return false;
     }
