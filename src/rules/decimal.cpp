@@ -6,97 +6,55 @@
 
 namespace barvoznak {
 
-namespace {
-
-// Digits of |mantissa| (unsigned, so INT64_MIN is safe) without trailing zeros moved into the exponent.
-struct Digits {
-    std::string text;
-    int exponent = 0; // value = text × 10^exponent
-};
-
-Digits normalise(Decimal value)
+Decimal withoutTrailingZeros(Decimal value)
 {
-    std::uint64_t magnitude = value.mantissa < 0 ? 0 - static_cast<std::uint64_t>(value.mantissa)
-                                                 : static_cast<std::uint64_t>(value.mantissa);
-    Digits d;
-    d.exponent = value.exponent;
-    if (magnitude == 0)
-        return { "0", 0 };
-    while (magnitude % 10 == 0) {
-        magnitude /= 10;
-        ++d.exponent;
+    if (value.mantissa == 0)
+        return {};
+    while (value.mantissa % 10 == 0) {
+        value.mantissa /= 10;
+        ++value.exponent;
     }
-    d.text = std::to_string(magnitude);
-    return d;
+    return value;
 }
-
-// Rounds to at most `keep` significant digits, half away from zero, as a mantissa shown to users is.
-void roundToSignificant(Digits &d, std::size_t keep)
-{
-    if (d.text.size() <= keep)
-        return;
-    const bool up = d.text[keep] >= '5';
-    d.exponent += static_cast<int>(d.text.size() - keep);
-    d.text.resize(keep);
-    if (up) {
-        int i = static_cast<int>(keep) - 1;
-        while (i >= 0 && d.text[i] == '9') {
-            d.text[i] = '0';
-            --i;
-        }
-        if (i < 0)
-            d.text.insert(d.text.begin(), '1');
-        else
-            ++d.text[i];
-    }
-    while (d.text.size() > 1 && d.text.back() == '0') {
-        d.text.pop_back();
-        ++d.exponent;
-    }
-}
-
-} // namespace
 
 QString writeNumber(Decimal value, const QString &decimalSeparator)
 {
-    Digits d = normalise(value);
-    const bool negative = value.mantissa < 0;
-    // Position of the decimal point counted from the left end of the digit string.
-    const long long pointAt = static_cast<long long>(d.text.size()) + d.exponent;
-
-    std::string out;
-    if (negative)
-        out += '-';
+    const Decimal v = withoutTrailingZeros(value);
+    const QString sign = v.mantissa < 0 ? QStringLiteral("-") : QString();
+    // Unsigned, so that the magnitude of INT64_MIN is safe.
+    std::uint64_t magnitude
+        = v.mantissa < 0 ? 0 - static_cast<std::uint64_t>(v.mantissa) : static_cast<std::uint64_t>(v.mantissa);
+    std::string digits = std::to_string(magnitude);
+    // Position of the decimal point counted from the left end of the digits.
+    const long long pointAt = static_cast<long long>(digits.size()) + v.exponent;
 
     if (pointAt > 7) {
-        roundToSignificant(d, 7);
-        const long long e = static_cast<long long>(d.text.size()) - 1 + d.exponent;
-        out += d.text[0];
-        QString result = QString::fromStdString(out);
-        if (d.text.size() > 1)
-            result += decimalSeparator + QString::fromStdString(d.text.substr(1));
-        const std::string exp = std::to_string(e);
-        result += QStringLiteral("E+") + (exp.size() < 2 ? QStringLiteral("0") : QString())
-            + QString::fromStdString(exp);
-        return result;
+        // At most seven significant digits, rounded half away from zero on the first digit dropped.
+        int exponent = v.exponent;
+        std::uint64_t dropped = 0;
+        for (; magnitude >= 10'000'000; ++exponent) {
+            dropped = magnitude % 10;
+            magnitude /= 10;
+        }
+        const Decimal rounded
+            = withoutTrailingZeros({ static_cast<std::int64_t>(magnitude + (dropped >= 5 ? 1 : 0)), exponent });
+        digits = std::to_string(rounded.mantissa);
+        QString result = sign + QLatin1Char(digits[0]);
+        if (digits.size() > 1)
+            result += decimalSeparator + QString::fromStdString(digits.substr(1));
+        const std::string e = std::to_string(static_cast<long long>(digits.size()) - 1 + rounded.exponent);
+        return result + QStringLiteral("E+") + (e.size() < 2 ? QStringLiteral("0") : QString())
+            + QString::fromStdString(e);
     }
 
-    if (d.exponent >= 0) {
-        out += d.text;
-        out.append(static_cast<std::size_t>(d.exponent), '0');
-        return QString::fromStdString(out);
-    }
-
-    std::string whole, fraction;
-    if (pointAt <= 0) {
-        whole = "0";
-        fraction = std::string(static_cast<std::size_t>(-pointAt), '0') + d.text;
-    } else {
-        whole = d.text.substr(0, static_cast<std::size_t>(pointAt));
-        fraction = d.text.substr(static_cast<std::size_t>(pointAt));
-    }
-    out += whole;
-    return QString::fromStdString(out) + decimalSeparator + QString::fromStdString(fraction);
+    if (v.exponent >= 0)
+        return sign + QString::fromStdString(digits) + QString(v.exponent, u'0');
+    if (pointAt <= 0)
+        return sign + QLatin1Char('0') + decimalSeparator + QString(-pointAt, u'0')
+            + QString::fromStdString(digits);
+    const auto point = static_cast<std::size_t>(pointAt);
+    return sign + QString::fromStdString(digits.substr(0, point)) + decimalSeparator
+        + QString::fromStdString(digits.substr(point));
 }
 
 QString localeDecimalSeparator() { return QLocale().decimalPoint(); }
