@@ -157,19 +157,9 @@ enum class Offer { Nothing, FirstDigit, Digit, Multiplier, Tolerance };
 
 constexpr bool offers(Offer offer, int c)
 {
-    switch (offer) {
-    case Offer::FirstDigit:
-        return bands::isFirstDigit(c);
-    case Offer::Digit:
-        return bands::isDigit(c);
-    case Offer::Multiplier:
-        return bands::isColorIndex(c);
-    case Offer::Tolerance:
-        return bands::isColorIndex(c) && bands::colorInfo(c).tolerance;
-    case Offer::Nothing:
-        break;
-    }
-    return false;
+    return (offer == Offer::FirstDigit && bands::isFirstDigit(c)) || (offer == Offer::Digit && bands::isDigit(c))
+        || (offer == Offer::Multiplier && bands::isColorIndex(c))
+        || (offer == Offer::Tolerance && bands::isColorIndex(c) && bands::colorInfo(c).tolerance);
 }
 
 // The colour buttons: a column per band, a row per colour (ColorIndex 1 at the top), rows 240 twips apart,

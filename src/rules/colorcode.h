@@ -62,18 +62,9 @@ constexpr bool isFirstDigit(int c) { return c != kBlack && isDigit(c); }
 // every colour.
 constexpr bool bandRecognises(int band, int c)
 {
-    switch (band) {
-    case 1:
-        return isFirstDigit(c);
-    case 2:
-        return isDigit(c);
-    case 3:
-    case 4:
-    case 5:
-        return isColorIndex(c);
-    default:
-        return false;
-    }
+    return band == 1 ? isFirstDigit(c)
+        : band == 2  ? isDigit(c)
+                     : band >= 3 && band <= kBandTotal && isColorIndex(c);
 }
 
 } // namespace barvoznak::bands

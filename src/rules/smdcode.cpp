@@ -88,19 +88,12 @@ Decimal finish(std::int64_t magnitude, long long exponent, bool negative)
 
 // The text without its blanks (they may stand anywhere, even between digits: "4 7" is 47), read from the
 // left; past its end it reads '\0'.
-class Reader {
-public:
-    explicit Reader(QStringView text)
-    {
-        for (const QChar c : text)
-            if (c != u' ' && c != u'\t' && c != u'\n')
-                m_text += c.unicode();
-    }
-    char16_t peek(std::size_t ahead = 0) const
-    {
-        return m_at + ahead < m_text.size() ? m_text[m_at + ahead] : u'\0';
-    }
-    void skip(std::size_t count = 1) { m_at += count; }
+struct Reader {
+    std::u16string text;
+    std::size_t at = 0;
+
+    char16_t peek(std::size_t ahead = 0) const { return at + ahead < text.size() ? text[at + ahead] : u'\0'; }
+    void skip(std::size_t count = 1) { at += count; }
     // Takes a + or - if one stands next: whether it was a minus.
     bool takeSign()
     {
@@ -109,10 +102,6 @@ public:
             skip();
         return minus;
     }
-
-private:
-    std::u16string m_text;
-    std::size_t m_at = 0;
 };
 
 // &H or &O and the digits of that radix; another radix reads 0. Too many digits saturate rather than wrap.
@@ -202,7 +191,10 @@ std::optional<Decimal> readRNotation(QStringView code)
 
 Decimal readNumber(QStringView text)
 {
-    Reader in(text);
+    Reader in;
+    for (const QChar c : text)
+        if (c != u' ' && c != u'\t' && c != u'\n')
+            in.text += c.unicode();
     if (in.peek() == u'&')
         return readRadixNumber(in);
     const bool negative = in.takeSign();
