@@ -1,11 +1,14 @@
 #pragma once
 
-// The main window. Every handler runs to its end on the one user-interface thread:
+// The main window. Its pages are built from the design table (design.h), one row per control, and the page
+// files (form1_bands, form1_smd, form1_info) only wire behaviour. Every handler runs to its end on the one
+// user-interface thread:
 //   colour button -> BandColor -> PaintBands (shapes, BandValue) -> UpdateReadout (Label6/7/9/10)
 //   option button -> BandCount, bands 4 and 5 -> LayoutXxxBands (button visibility) -> UpdateReadout
 //   Text1/Text2 change -> cut back to the code's length -> decode into Label5/Label13
-// The rules themselves (tables, read-out texts, number writing) live in the rules library; this class
-// keeps the state, calls them and sets captions.
+// The rules themselves (colour code, read-out texts, SMD reading, number writing) live in the rules library
+// (src/rules); this class keeps the state, calls them and sets captions. Bands are counted 1 to 5 here as
+// everywhere: BandColor[3] is band 3, Shape[3] is Shape3, Command[3] is Command3.
 
 #include "app/controls.h"
 #include "rules/colorcode.h"
