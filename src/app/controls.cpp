@@ -157,15 +157,35 @@ void Label::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
 }
 
-ColorButton::ColorButton(const QString &caption, QColor face, QWidget *parent)
-    : QPushButton(caption, parent)
+QColor paintColor(bands::ColorIndex c)
+{
+    const std::uint32_t bgr = bands::colorInfo(c).value;
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+ColorButton::ColorButton(bands::ColorIndex c, QWidget *parent)
+    : QPushButton(QString::fromUtf8(bands::colorInfo(c).caption), parent)
 {
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::Button, paintColor(c));
     setPalette(palette);
 }
 
 namespace {
+
+// The colour buttons of the design's grid, each with its number and place.
+void makeColorButtons(QWidget *page)
+{
+    for (int band = 1; band <= bands::kBandTotal; ++band)
+        for (bands::ColorIndex c = bands::kBlack; c <= bands::kColorCount; ++c)
+            if (design::buttonExists(band, c)) {
+                auto *button = new ColorButton(c, page);
+                button->setObjectName(QStringLiteral("Command%1").arg(design::buttonNumber(band, c)));
+                button->setGeometry(design::onPage(design::colorButton(band, c)));
+            }
+    // The red button of band 1 is taller than the grid and stands over the orange one below it.
+    page->findChild<ColorButton *>(QStringLiteral("Command3"))->raise();
+}
 
 QWidget *makeControl(const design::Control &row, const QString &caption, QWidget *container)
 {
@@ -187,6 +207,8 @@ QWidget *makeControl(const design::Control &row, const QString &caption, QWidget
     case Kind::Shape:
     case Kind::RoundedShape:
         return new BandShape(row.kind == Kind::RoundedShape, container);
+    case Kind::ColorButtons: // a grid of its own: makeColorButtons
+        break;
     case Kind::Frame:
         return new QGroupBox(caption, container);
     case Kind::Option: {
@@ -217,6 +239,10 @@ QWidget *makeControl(const design::Control &row, const QString &caption, QWidget
 void buildControls(QWidget *page, std::span<const design::Control> rows)
 {
     for (const design::Control &row : rows) {
+        if (row.kind == design::Kind::ColorButtons) {
+            makeColorButtons(page);
+            continue;
+        }
         QWidget *container = row.frame ? page->findChild<QGroupBox *>(QLatin1String(row.frame)) : page;
         QWidget *control = makeControl(row, QString::fromUtf8(row.caption), container);
         control->setObjectName(QLatin1String(row.name));

@@ -67,11 +67,14 @@ private:
     QWidget *m_controlledBy = nullptr;
 };
 
-// A colour button: its whole face shows its colour, as the DesignStyle draws it, under its caption.
+// A colour's paint, on the band shapes and the colour buttons' faces.
+QColor paintColor(bands::ColorIndex c);
+
+// A colour button: its whole face shows its colour, as the DesignStyle draws it, under the colour's name.
 class ColorButton : public QPushButton {
     Q_OBJECT
 public:
-    ColorButton(const QString &caption, QColor face, QWidget *parent);
+    ColorButton(bands::ColorIndex c, QWidget *parent);
 };
 
 // A picture of the resources for drawing at any density: an SVG drawing, or a raster with its "@2x" twin.

@@ -37,7 +37,8 @@ constexpr QRect onPage(Twips t) { return px(t).translated(0, -px(kTabRowHeight))
 // The box of a one-pixel line drawn from (x1, y) to (x2, y), both ends included.
 constexpr Twips line(int x1, int y, int x2) { return { x1, y, x2 - x1 + kTwipsPerPixel, kTwipsPerPixel }; }
 
-enum class Kind { Label, Picture, Shape, RoundedShape, Frame, Option, TextBox, Line };
+// ColorButtons stands for the grid of colour buttons (below), made where its row stands.
+enum class Kind { Label, Picture, Shape, RoundedShape, ColorButtons, Frame, Option, TextBox, Line };
 
 // The dialog font at regular weight, and "MS Sans Serif" bold at 8.25 or 9.75 point.
 enum class DesignFont { Dialog, Bold825, Bold975 };
@@ -74,7 +75,7 @@ struct Control {
     const char *frame = nullptr; // the frame it lies in, else the page
 };
 
-// Page 1: the colour-band decoder (the colour buttons below).
+// Page 1: the colour-band decoder.
 inline constexpr auto kBandsPage = std::to_array<Control>({
     { "Label20", Kind::Label, { 2085, 360, 3405, 195 }, "Uhlíkový rezistor 0,25W - velikost 0207",
         { .font = DesignFont::Bold825, .align = Qt::AlignHCenter, .autoSize = true } },
@@ -86,6 +87,7 @@ inline constexpr auto kBandsPage = std::to_array<Control>({
     { "Shape5", Kind::RoundedShape, { 4280, 615, 135, 675 } },
     { "Label9", Kind::Label, { 3465, 1380, 735, 195 }, "100 ohmů",
         { .transparent = true, .align = Qt::AlignHCenter, .autoSize = true } },
+    { "Command2 to Command60", Kind::ColorButtons, {} }, // the grid below
     { "Frame1", Kind::Frame, { 5760, 2060, 1575, 1095 }, "Počet proužků" },
     { "Option1", Kind::Option, { 120, 240, 1095, 195 }, "3 proužky", {}, "Frame1" },
     { "Option2", Kind::Option, { 120, 480, 1095, 195 }, "4 proužky", {}, "Frame1" },

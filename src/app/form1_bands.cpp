@@ -13,16 +13,6 @@ namespace barvoznak {
 
 using namespace bands;
 
-namespace {
-
-QColor paintColor(ColorIndex c)
-{
-    const std::uint32_t bgr = colorInfo(c).value;
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
-} // namespace
-
 void Form1::wireBandsPage()
 {
     for (int band = 1; band <= kBandTotal; ++band)
@@ -35,21 +25,14 @@ void Form1::wireBandsPage()
     Label7 = control<Label>("Label7");
     Label10 = control<Label>("Label10");
 
-    QWidget *page = Label9->parentWidget();
-    for (int band = 1; band <= kBandTotal; ++band) {
-        for (ColorIndex c = kBlack; c <= kColorCount; ++c) {
-            if (!design::buttonExists(band, c))
-                continue;
-            const int number = design::buttonNumber(band, c);
-            auto *button = new ColorButton(QString::fromUtf8(colorInfo(c).caption), paintColor(c), page);
-            button->setObjectName(QStringLiteral("Command%1").arg(number));
-            button->setGeometry(design::onPage(design::colorButton(band, c)));
-            connect(button, &QPushButton::clicked, this, [this, band, c] { ColorButton_Click(band, c); });
-            Command[number] = button;
-        }
-    }
-    // The red button of band 1 is taller than the grid and stands over the orange one below it.
-    Command[3]->raise();
+    for (int band = 1; band <= kBandTotal; ++band)
+        for (ColorIndex c = kBlack; c <= kColorCount; ++c)
+            if (design::buttonExists(band, c)) {
+                const int number = design::buttonNumber(band, c);
+                Command[number] = control<ColorButton>(QStringLiteral("Command%1").arg(number));
+                connect(
+                    Command[number], &QPushButton::clicked, this, [this, band, c] { ColorButton_Click(band, c); });
+            }
 
     // A click on the option already chosen runs its handler again, as a click on any option does.
     connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
