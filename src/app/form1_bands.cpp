@@ -25,15 +25,6 @@ void Form1::wireBandsPage()
     Label7 = control<Label>("Label7");
     Label10 = control<Label>("Label10");
 
-    for (int band = 1; band <= kBandTotal; ++band)
-        for (ColorIndex c = kBlack; c <= kColorCount; ++c)
-            if (design::buttonExists(band, c)) {
-                const int number = design::buttonNumber(band, c);
-                Command[number] = control<ColorButton>(QStringLiteral("Command%1").arg(number));
-                connect(
-                    Command[number], &QPushButton::clicked, this, [this, band, c] { ColorButton_Click(band, c); });
-            }
-
     // A click on the option already chosen runs its handler again, as a click on any option does.
     connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
@@ -42,17 +33,22 @@ void Form1::wireBandsPage()
     Label7->setClickHandler([this] { Label7_Click(); });
     Label10->setClickHandler([this] { Label10_Click(); });
 
-    // Keyboard order from the tab row: band 1, the band-count options, then bands 2 to 5, each column top to
-    // bottom; the code boxes of page 2 follow.
+    // The colour buttons, and the keyboard order from the tab row: band 1, the band-count options, then
+    // bands 2 to 5, each column top to bottom; the code boxes of page 2 follow.
     QWidget *previous = SSTab1->tabBar();
     const auto chain = [&previous](QWidget *next) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     };
     for (int band = 1; band <= kBandTotal; ++band) {
-        for (ColorIndex c = kBlack; c <= kColorCount; ++c)
-            if (ColorButton *button = colorButton(band, c))
-                chain(button);
+        for (ColorIndex c = kBlack; c <= kColorCount; ++c) {
+            if (!design::buttonExists(band, c))
+                continue;
+            ColorButton *&button = Command[design::buttonNumber(band, c)];
+            button = control<ColorButton>(QStringLiteral("Command%1").arg(design::buttonNumber(band, c)));
+            connect(button, &QPushButton::clicked, this, [this, band, c] { ColorButton_Click(band, c); });
+            chain(button);
+        }
         if (band == 1) {
             chain(Option1);
             chain(Option2);
