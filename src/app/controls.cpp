@@ -163,8 +163,10 @@ QColor paintColor(bands::ColorIndex c)
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-ColorButton::ColorButton(bands::ColorIndex c, QWidget *parent)
+ColorButton::ColorButton(int band, bands::ColorIndex c, QWidget *parent)
     : QPushButton(QString::fromUtf8(bands::colorInfo(c).caption), parent)
+    , m_band(band)
+    , m_color(c)
 {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Button, paintColor(c));
@@ -179,7 +181,7 @@ void makeColorButtons(QWidget *page)
     for (int band = 1; band <= bands::kBandTotal; ++band)
         for (bands::ColorIndex c = bands::kBlack; c <= bands::kColorCount; ++c)
             if (design::buttonExists(band, c)) {
-                auto *button = new ColorButton(c, page);
+                auto *button = new ColorButton(band, c, page);
                 button->setObjectName(QStringLiteral("Command%1").arg(design::buttonNumber(band, c)));
                 button->setGeometry(design::onPage(design::colorButton(band, c)));
             }
@@ -247,7 +249,8 @@ void buildControls(QWidget *page, std::span<const design::Control> rows)
         QWidget *control = makeControl(row, QString::fromUtf8(row.caption), container);
         control->setObjectName(QLatin1String(row.name));
         control->setGeometry(row.frame ? design::px(row.place) : design::onPage(row.place));
-        control->setFont(designFont(row.look.font));
+        if (row.look.font != DesignFont::Dialog) // else the window's own
+            control->setFont(designFont(row.look.font));
         if (row.look.pointer != Qt::ArrowCursor)
             control->setCursor(row.look.pointer);
         if (auto *label = qobject_cast<Label *>(control))

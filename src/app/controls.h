@@ -70,11 +70,19 @@ private:
 // A colour's paint, on the band shapes and the colour buttons' faces.
 QColor paintColor(bands::ColorIndex c);
 
-// A colour button: its whole face shows its colour, as the DesignStyle draws it, under the colour's name.
+// A colour button, which gives its band its colour: its whole face shows the colour, as the DesignStyle draws
+// it, under the colour's name.
 class ColorButton : public QPushButton {
     Q_OBJECT
 public:
-    ColorButton(bands::ColorIndex c, QWidget *parent);
+    ColorButton(int band, bands::ColorIndex c, QWidget *parent);
+
+    int band() const { return m_band; }
+    bands::ColorIndex color() const { return m_color; }
+
+private:
+    int m_band;
+    bands::ColorIndex m_color;
 };
 
 // A picture of the resources for drawing at any density: an SVG drawing, or a raster with its "@2x" twin.

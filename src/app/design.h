@@ -161,7 +161,7 @@ constexpr bool offers(Offer offer, int c)
 {
     return (offer == Offer::FirstDigit && bands::isFirstDigit(c)) || (offer == Offer::Digit && bands::isDigit(c))
         || (offer == Offer::Multiplier && bands::isColorIndex(c))
-        || (offer == Offer::Tolerance && bands::isColorIndex(c) && bands::colorInfo(c).tolerance);
+        || (offer == Offer::Tolerance && bands::toleranceOf(c));
 }
 
 // The colour buttons: a column per band, a row per colour (ColorIndex 1 at the top), rows 240 twips apart,

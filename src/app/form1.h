@@ -80,9 +80,9 @@ private:
 
     bands::ByBand<BandShape *> Shape; // Shape[1] to Shape[5], the band bodies over the resistor drawing
     Label *Label9 = nullptr; // value under the body (copy of Label6)
-    // Command[n] is the designed Commandn, a colour button; null where no such button exists.
+    // Command[n] is the designed Commandn, a colour button, so they stand in the order of their columns and,
+    // within a column, their rows; null where no such button exists.
     std::array<ColorButton *, design::kLastButton + 1> Command {};
-    ColorButton *colorButton(int band, int c) const { return Command[design::buttonNumber(band, c)]; }
     QRadioButton *Option1 = nullptr; // 3 bands
     QRadioButton *Option2 = nullptr; // 4 bands
     QRadioButton *Option3 = nullptr; // 5 bands

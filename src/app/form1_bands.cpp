@@ -33,22 +33,23 @@ void Form1::wireBandsPage()
     Label7->setClickHandler([this] { Label7_Click(); });
     Label10->setClickHandler([this] { Label10_Click(); });
 
-    // The colour buttons, and the keyboard order from the tab row: band 1, the band-count options, then
-    // bands 2 to 5, each column top to bottom; the code boxes of page 2 follow.
+    for (ColorButton *button : findChildren<ColorButton *>()) {
+        Command[design::buttonNumber(button->band(), button->color())] = button;
+        connect(button, &QPushButton::clicked, this,
+            [this, button] { ColorButton_Click(button->band(), button->color()); });
+    }
+
+    // Keyboard order from the tab row: band 1, the band-count options, then bands 2 to 5, each column top to
+    // bottom; the code boxes of page 2 follow.
     QWidget *previous = SSTab1->tabBar();
     const auto chain = [&previous](QWidget *next) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     };
     for (int band = 1; band <= kBandTotal; ++band) {
-        for (ColorIndex c = kBlack; c <= kColorCount; ++c) {
-            if (!design::buttonExists(band, c))
-                continue;
-            ColorButton *&button = Command[design::buttonNumber(band, c)];
-            button = control<ColorButton>(QStringLiteral("Command%1").arg(design::buttonNumber(band, c)));
-            connect(button, &QPushButton::clicked, this, [this, band, c] { ColorButton_Click(band, c); });
-            chain(button);
-        }
+        for (ColorButton *button : Command)
+            if (button && button->band() == band)
+                chain(button);
         if (band == 1) {
             chain(Option1);
             chain(Option2);
@@ -98,10 +99,9 @@ void Form1::UpdateReadout()
 
 void Form1::LayoutBands(int bandCount)
 {
-    for (int band = 1; band <= kBandTotal; ++band)
-        for (ColorIndex c = kBlack; c <= kColorCount; ++c)
-            if (ColorButton *button = colorButton(band, c))
-                button->setVisible(design::buttonShown(bandCount, band, c));
+    for (ColorButton *button : Command)
+        if (button)
+            button->setVisible(design::buttonShown(bandCount, button->band(), button->color()));
     UpdateReadout();
 }
 

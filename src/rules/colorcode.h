@@ -53,6 +53,8 @@ inline constexpr std::array<ColorInfo, kColorCount> kColors { {
 
 constexpr bool isColorIndex(int c) { return c >= kBlack && c <= kColorCount; }
 constexpr const ColorInfo &colorInfo(int c) { return kColors[static_cast<std::size_t>(c - 1)]; }
+// The tolerance a colour stands for, or null: also for what is no colour.
+constexpr const char *toleranceOf(int c) { return isColorIndex(c) ? colorInfo(c).tolerance : nullptr; }
 
 // A digit band reads black to white; the first digit is never black.
 constexpr bool isDigit(int c) { return c >= kBlack && c <= kWhite; }

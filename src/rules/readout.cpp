@@ -51,10 +51,9 @@ constexpr const char *kNoToleranceBand = "±20 %";
 
 std::optional<QString> toleranceText(int code)
 {
-    const int color = code + 1;
-    if (!isColorIndex(color) || !colorInfo(color).tolerance)
-        return std::nullopt;
-    return QString::fromUtf8(colorInfo(color).tolerance);
+    if (const char *text = toleranceOf(code + 1))
+        return QString::fromUtf8(text);
+    return std::nullopt;
 }
 
 Readout readBands(int bandCount, const BandBytes &bandValue, const QString &decimalSeparator)
