@@ -37,8 +37,6 @@ public:
 
     // An auto-sized label keeps its designed left edge, or its centre when its text is centred.
     void setAutoSize(bool on);
-    // Hides QLabel's own, so that an auto-sized label fits every text it is given.
-    void setText(const QString &text);
 
     // What a click does. Only a label given one offers the press action to accessibility clients.
     void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
@@ -51,6 +49,11 @@ public:
     void setLink(const QString &address) { m_link = address; }
     QWidget *controlledBy() const { return m_controlledBy; }
     void setControlledBy(QWidget *control) { m_controlledBy = control; }
+
+public slots:
+    // Hides QLabel's own, also as the text property and for calls by name, so that an auto-sized label fits
+    // every text it is given.
+    void setText(const QString &text);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -49,13 +49,6 @@ constexpr const char *kNoToleranceBand = "±20 %";
 
 } // namespace
 
-std::optional<QString> toleranceText(int code)
-{
-    if (const char *text = toleranceOf(code + 1))
-        return QString::fromUtf8(text);
-    return std::nullopt;
-}
-
 Readout readBands(int bandCount, const BandBytes &bandValue, const QString &decimalSeparator)
 {
     // Per band count: how many digit bands, where the multiplier and the tolerance stand (0: no tolerance
@@ -75,8 +68,10 @@ Readout readBands(int bandCount, const BandBytes &bandValue, const QString &deci
     if (bandCount < 3 || bandCount > 5)
         return r;
     const Mode &mode = kModes[static_cast<std::size_t>(bandCount - 3)];
-    r.tolerance = mode.toleranceBand == 0 ? QString::fromUtf8(kNoToleranceBand)
-                                          : toleranceText(bandValue[mode.toleranceBand]);
+    // The band's colour is its code value plus 1.
+    if (const char *tolerance
+        = mode.toleranceBand == 0 ? kNoToleranceBand : toleranceOf(bandValue[mode.toleranceBand] + 1))
+        r.tolerance = QString::fromUtf8(tolerance);
 
     const std::size_t multiplier = bandValue[mode.multiplierBand];
     if (multiplier >= mode.rows.size())

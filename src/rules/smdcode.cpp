@@ -1,5 +1,7 @@
 #include "smdcode.h"
 
+#include <QList>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -206,14 +208,6 @@ Decimal readNumber(QStringView text)
 
 int codeLength(CodeForm form) { return form == CodeForm::ThreeChar ? 3 : 4; }
 
-int characterCount(QStringView text)
-{
-    qsizetype count = 0;
-    for (qsizetype i = 0; i < text.size(); i = nextCharacter(text, i))
-        ++count;
-    return static_cast<int>(std::min<qsizetype>(count, std::numeric_limits<int>::max()));
-}
-
 QString cutBack(const QString &text, CodeForm form)
 {
     const qsizetype end = characterEnd(text, codeLength(form));
@@ -223,7 +217,8 @@ QString cutBack(const QString &text, CodeForm form)
 std::optional<QString> decode(QStringView code, CodeForm form, const QString &decimalSeparator)
 {
     const int length = codeLength(form);
-    if (characterCount(code) != length)
+    // Characters are code points; a lone surrogate counts as one as well.
+    if (code.toUcs4().size() != length)
         return std::nullopt;
 
     const auto scaleOf
