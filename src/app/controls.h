@@ -18,7 +18,7 @@ void installAccessibleFactory();
 
 enum class DesignFont { Dialog, Bold825, Bold975 };
 
-// "MS Sans Serif" where the system has it, else an Arial-metric face, so texts keep their designed widths.
+// The design's font, bold or regular at its two sizes, in the face that draws it best on each platform.
 QFont designFont(DesignFont kind);
 
 // Where a control of the design lies in its container: a page of the tab control or a frame.

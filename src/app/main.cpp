@@ -9,6 +9,7 @@ int main(int argc, char *argv[])
     // The program takes no arguments: Qt sees only the program's name, so none of its own options (a style
     // sheet, a mirrored layout) can change the window. Its environment variables still apply.
     int programNameOnly = std::min(argc, 1);
+    barvoznak::choosePlatform();
     QApplication app(programNameOnly, argv);
     barvoznak::setUpApplication();
 
