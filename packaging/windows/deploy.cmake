@@ -4,8 +4,9 @@
 # listed, so a missing one is easy to see. `--strip` strips the copies too: the compiler's runtime DLLs come
 # with their debugging information. Then licences/ gets the notices of everything in the folder.
 # In: BARVOZNAK_PROGRAM, BARVOZNAK_PLATFORM_PLUGIN, BARVOZNAK_QT_BIN, BARVOZNAK_DLL_FOLDERS,
-#     BARVOZNAK_OBJDUMP, BARVOZNAK_STRIP, BARVOZNAK_PRODUCT, BARVOZNAK_VERSION_TEXT, BARVOZNAK_QT_VERSION,
-#     BARVOZNAK_QT_SOURCE_VERSION, BARVOZNAK_QT_COPYRIGHT.
+#     BARVOZNAK_DLL_NAMES (a folder for this script's own use), BARVOZNAK_OBJDUMP, BARVOZNAK_STRIP,
+#     BARVOZNAK_PRODUCT, BARVOZNAK_VERSION_TEXT, BARVOZNAK_QT_VERSION, BARVOZNAK_QT_SOURCE_VERSION,
+#     BARVOZNAK_QT_COPYRIGHT.
 cmake_policy(VERSION 3.25)
 set(folder "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 
@@ -24,18 +25,35 @@ endfunction()
 copy_dll("${BARVOZNAK_PLATFORM_PLUGIN}" "${folder}/platforms")
 get_filename_component(plugin "${BARVOZNAK_PLATFORM_PLUGIN}" NAME)
 
+# file(GET_RUNTIME_DEPENDENCIES) looks a DLL up by its name in lower case, as Windows' file names ignore case;
+# Linux's do not, so it searches a folder of links named so, to the first DLL of each name in the folders.
+set(dll_names "${BARVOZNAK_DLL_NAMES}")
+file(REMOVE_RECURSE "${dll_names}")
+file(MAKE_DIRECTORY "${dll_names}")
+foreach(dll_folder IN LISTS BARVOZNAK_DLL_FOLDERS)
+    file(GLOB found "${dll_folder}/*.dll")
+    foreach(dll IN LISTS found)
+        get_filename_component(name "${dll}" NAME)
+        string(TOLOWER "${name}" name)
+        if(NOT EXISTS "${dll_names}/${name}")
+            file(CREATE_LINK "${dll}" "${dll_names}/${name}" SYMBOLIC)
+        endif()
+    endforeach()
+endforeach()
+
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND "${BARVOZNAK_OBJDUMP}")
 file(GET_RUNTIME_DEPENDENCIES
     EXECUTABLES "$ENV{DESTDIR}${BARVOZNAK_PROGRAM}"
     MODULES "${folder}/platforms/${plugin}"
-    DIRECTORIES ${BARVOZNAK_DLL_FOLDERS}
-    RESOLVED_DEPENDENCIES_VAR dlls
-    UNRESOLVED_DEPENDENCIES_VAR from_windows
-    CONFLICTING_DEPENDENCIES_PREFIX conflicting)
-foreach(name IN LISTS conflicting_FILENAMES)
-    message(FATAL_ERROR "${name} is in more than one of the folders: ${conflicting_${name}}")
+    DIRECTORIES "${dll_names}"
+    RESOLVED_DEPENDENCIES_VAR links
+    UNRESOLVED_DEPENDENCIES_VAR from_windows)
+set(dlls "")
+foreach(link IN LISTS links)
+    file(REAL_PATH "${link}" dll)
+    list(APPEND dlls "${dll}")
 endforeach()
 foreach(dll IN LISTS dlls)
     copy_dll("${dll}" "${folder}")
@@ -62,12 +80,7 @@ foreach(dll IN LISTS dlls)
         list(APPEND qt_files "${name}")
         continue()
     endif()
-    # dpkg knows a file by the path its package put it at, which may run through a link.
-    file(REAL_PATH "${dll}" real_dll)
-    execute_process(COMMAND dpkg-query -S "${dll}" OUTPUT_VARIABLE owner RESULT_VARIABLE failed ERROR_QUIET)
-    if(failed)
-        execute_process(COMMAND dpkg-query -S "${real_dll}" OUTPUT_VARIABLE owner RESULT_VARIABLE failed)
-    endif()
+    execute_process(COMMAND dpkg-query -S "${dll}" OUTPUT_VARIABLE owner RESULT_VARIABLE failed)
     if(failed)
         message(FATAL_ERROR "No Debian package holds ${dll}, so its licence is unknown")
     endif()
@@ -104,7 +117,8 @@ foreach(package IN LISTS packages)
     execute_process(COMMAND dpkg-query -W -f=\${Version} "${package}" OUTPUT_VARIABLE version)
     string(APPEND readme "
 ${package_files}
-    ${package}.txt, the copyright file of the Debian package ${package} ${version}, which holds them.
+    ${package}.txt: the copyright file of the Debian package that holds them,
+    ${package} ${version}.
 ")
 endforeach()
 
@@ -121,8 +135,9 @@ foreach(name IN LISTS common_licences)
     if(NOT EXISTS "/usr/share/common-licenses/${name}")
         message(FATAL_ERROR "A copyright file names /usr/share/common-licenses/${name}, which is missing")
     endif()
-    file(INSTALL "/usr/share/common-licenses/${name}" DESTINATION "${licences}/common-licenses"
-        RENAME "${name}.txt")
+    # Some of these names are links to others (GPL to GPL-3): each is copied as the text it stands for.
+    file(REAL_PATH "/usr/share/common-licenses/${name}" text)
+    file(INSTALL "${text}" DESTINATION "${licences}/common-licenses" RENAME "${name}.txt")
 endforeach()
 string(APPEND readme "
 Where a copyright file names /usr/share/common-licenses/<name>, the text is in common-licenses\\<name>.txt.
