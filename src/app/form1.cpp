@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTabWidget>
+#include <QTranslator>
 
 namespace barvoznak {
 
@@ -16,6 +17,13 @@ void setUpApplication()
     QApplication::setDesktopFileName(about::appId());
     installAccessibleFactory();
     QApplication::setStyle(new DesignStyle);
+    // Qt's own texts in Czech like the program's, whatever the system's language; should the translation
+    // not load, they stay English.
+    auto *qtTexts = new QTranslator(qApp);
+    if (qtTexts->load(QStringLiteral(":/translations/qtbase_cs.qm")))
+        QCoreApplication::installTranslator(qtTexts);
+    else
+        delete qtTexts;
 }
 
 Form1::Form1(QWidget *parent)

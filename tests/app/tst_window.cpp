@@ -3,6 +3,8 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QGroupBox>
+#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +24,7 @@ private slots:
     void layoutRules();
     void focusOrder();
     void codeBoxesAreAnnounced();
+    void qtTextsInCzech();
     void looksAsDesigned();
     void frameAndClosing();
 };
@@ -198,11 +201,31 @@ void TestWindow::clicks()
     QCOMPARE(form->grab().toImage(), before);
 }
 
-// On every page each control lies below the tab row and inside the window, shows its whole text and is
-// announced at its place with a role and, where it shows a text, by that text. (That none covers another
-// but where the design has it, the reference pictures below show.)
+// The face a control's text is drawn in: bold or regular, and its size in pixels at 96 dots per inch.
+struct Face {
+    bool bold;
+    int pixelSize;
+    bool operator==(const Face &) const = default;
+};
+
+// The design's two bold fonts and, for every other control, the window's regular dialog font.
+Face designedFace(const QString &control)
+{
+    const auto pixels = [](double points) { return qRound(points * 96 / 72); };
+    static const QStringList bold975 { "Label8", "Label6", "Label7", "Label10", "Label3", "Text1", "Label4",
+        "Label5", "Label11", "Text2", "Label12", "Label13", "Label14", "Label15", "Label16", "Label17", "Label18",
+        "Label19", "Label2", "Label23", "Label24", "Label25" };
+    if (bold975.contains(control))
+        return { true, pixels(9.75) };
+    return { control == QLatin1String("Label20"), pixels(8.25) };
+}
+
+// On every page each control lies below the tab row and inside the window, shows its whole text in the face
+// the design gives it, and is announced at its place with a role and, where it shows a text, by that text.
+// (That none covers another but where the design has it, the reference pictures below show.)
 void TestWindow::layoutRules()
 {
+    QStringList wrongFaces;
     for (int page = 0; page < 3; ++page) {
         showPage(page);
         for (QWidget *c : form->findChildren<QWidget *>(QRegularExpression("^(?!SSTab).")))
@@ -215,11 +238,25 @@ void TestWindow::layoutRules()
                 QCOMPARE(a->rect(), QRect(form->mapToGlobal(place.topLeft()), place.size()));
                 const auto *label = qobject_cast<QLabel *>(c);
                 const auto *button = qobject_cast<QAbstractButton *>(c);
+                const auto *box = qobject_cast<QLineEdit *>(c);
+                const auto *frame = qobject_cast<QGroupBox *>(c);
                 const QString text = label ? label->text() : button ? button->text() : QString();
                 QVERIFY(text.isEmpty() || a->text(QAccessible::Name) == text);
                 QVERIFY2(c->fontMetrics().horizontalAdvance(text) <= c->width(), qPrintable(c->objectName()));
+                // What the font engine found, not what was asked: a platform may give a regular face for a
+                // bold request or another size where a face has only some.
+                const QFontInfo found(c->font());
+                const Face face { found.bold(), found.pixelSize() }, designed = designedFace(c->objectName());
+                if ((!text.isEmpty() || box || frame) && face != designed)
+                    wrongFaces << QStringLiteral("page %1, %2: %3 %4 %5 px, designed %6 %7 px")
+                                      .arg(page + 1)
+                                      .arg(c->objectName(), found.family(), face.bold ? "bold" : "regular")
+                                      .arg(face.pixelSize)
+                                      .arg(designed.bold ? "bold" : "regular")
+                                      .arg(designed.pixelSize);
             }
     }
+    QVERIFY2(wrongFaces.isEmpty(), qPrintable(wrongFaces.join(QStringLiteral("; "))));
 }
 
 // The keys go through the tab row, band 1's buttons, the band-count options, the buttons of bands 2 to 5
@@ -258,6 +295,27 @@ void TestWindow::codeBoxesAreAnnounced()
     }
     QCOMPARE(a("Label25")->role(), QAccessible::Link);
     QCOMPARE(a("Label25")->text(QAccessible::Description), about::webUrl());
+}
+
+// Qt's own texts are Czech too, whatever the system's language: a right click in a code box offers its
+// editing commands in Czech.
+void TestWindow::qtTextsInCzech()
+{
+    showPage(1);
+    auto *box = find<QLineEdit>("Text1");
+    QStringList offered;
+    QTimer::singleShot(0, this, [&offered] {
+        QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        for (const QAction *action : menu ? menu->actions() : QList<QAction *>())
+            if (!action->isSeparator())
+                offered << action->text().section(u'\t', 0, 0);
+        if (menu)
+            menu->close();
+    });
+    // Through the window, as the platform delivers a click, so Qt makes its context-menu event of it.
+    QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, box->mapTo(form.get(), box->rect().center()));
+    QCOMPARE(offered,
+        QStringList({ "&Zpět", "&Znovu", "&Vyjmout", "&Kopírovat", "&Vložit", "Smazat", "Vybrat vše" }));
 }
 
 // Each page rendered offscreen against a reference rendered the same way and looked at by a person: a control
