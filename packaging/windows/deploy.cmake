@@ -6,7 +6,7 @@
 # In: BARVOZNAK_PROGRAM, BARVOZNAK_PLATFORM_PLUGIN, BARVOZNAK_QT_BIN, BARVOZNAK_DLL_FOLDERS,
 #     BARVOZNAK_DLL_NAMES (a folder for this script's own use), BARVOZNAK_OBJDUMP, BARVOZNAK_STRIP,
 #     BARVOZNAK_PRODUCT, BARVOZNAK_VERSION_TEXT, BARVOZNAK_QT_VERSION, BARVOZNAK_QT_SOURCE_VERSION,
-#     BARVOZNAK_QT_COPYRIGHT.
+#     BARVOZNAK_QT_COPYRIGHT, BARVOZNAK_BUILT_IN (files of Debian packages in the program's resources).
 cmake_policy(VERSION 3.25)
 set(folder "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 
@@ -65,7 +65,7 @@ message(STATUS "Left to Windows: ${from_windows}")
 # The licences: a README that names, for each file of the folder, the text that covers it; Barvoznak's own
 # (installed as licences/<product>.txt); for Qt's DLLs Debian's copyright file of Qt's source, which lists
 # Qt's licences and the third-party code built into the DLLs with its notices; for the other DLLs the
-# copyright file of the Debian package that holds them. Those files point at licence texts that Debian keeps
+# copyright file of the Debian package that holds them, as for the files in the program's resources. Those files point at licence texts that Debian keeps
 # once in /usr/share/common-licenses; the texts they name go into licences/common-licenses/.
 set(licences "${folder}/licences")
 set(notices "")
@@ -73,27 +73,35 @@ file(INSTALL "${BARVOZNAK_QT_COPYRIGHT}" DESTINATION "${licences}" RENAME Qt.txt
 list(APPEND notices "${BARVOZNAK_QT_COPYRIGHT}")
 set(qt_files "")
 set(packages "")
+get_filename_component(program "${BARVOZNAK_PROGRAM}" NAME)
+# The Debian package of the file $1, named in the README as $2.
+function(add_package_file file name)
+    execute_process(COMMAND dpkg-query -S "${file}" OUTPUT_VARIABLE owner RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "No Debian package holds ${file}, so its licence is unknown")
+    endif()
+    string(REGEX REPLACE "[:,].*" "" package "${owner}")
+    set(packages ${packages} "${package}" PARENT_SCOPE)
+    set("files_${package}" ${files_${package}} "${name}" PARENT_SCOPE)
+endfunction()
 foreach(dll IN LISTS dlls)
     get_filename_component(name "${dll}" NAME)
     get_filename_component(dll_folder "${dll}" DIRECTORY)
     if(dll_folder STREQUAL BARVOZNAK_QT_BIN)
         list(APPEND qt_files "${name}")
-        continue()
+    else()
+        add_package_file("${dll}" "${name}")
     endif()
-    execute_process(COMMAND dpkg-query -S "${dll}" OUTPUT_VARIABLE owner RESULT_VARIABLE failed)
-    if(failed)
-        message(FATAL_ERROR "No Debian package holds ${dll}, so its licence is unknown")
-    endif()
-    string(REGEX REPLACE "[:,].*" "" package "${owner}")
-    list(APPEND packages "${package}")
-    list(APPEND "files_${package}" "${name}")
+endforeach()
+foreach(part IN LISTS BARVOZNAK_BUILT_IN)
+    get_filename_component(name "${part}" NAME)
+    add_package_file("${part}" "${name} in ${program}")
 endforeach()
 list(APPEND qt_files "platforms\\${plugin}")
 list(REMOVE_DUPLICATES packages)
 list(SORT packages)
 
 list(JOIN qt_files ", " qt_list)
-get_filename_component(program "${BARVOZNAK_PROGRAM}" NAME)
 set(readme "${BARVOZNAK_PRODUCT} ${BARVOZNAK_VERSION_TEXT}: the licences of the files in this folder's parent.
 
 ${program}
@@ -117,7 +125,7 @@ foreach(package IN LISTS packages)
     execute_process(COMMAND dpkg-query -W -f=\${Version} "${package}" OUTPUT_VARIABLE version)
     string(APPEND readme "
 ${package_files}
-    ${package}.txt: the copyright file of the Debian package that holds them,
+    ${package}.txt: the copyright file of the Debian package they come from,
     ${package} ${version}.
 ")
 endforeach()
