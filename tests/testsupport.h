@@ -20,9 +20,15 @@
 
 namespace testsupport {
 
-// Headless unless the environment chose a platform; set before QTEST_MAIN makes the application.
-inline const bool kHeadless
-    = qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qputenv("QT_QPA_PLATFORM", "offscreen");
+// Headless unless the environment chose a platform, which then is the program's own choice of it; set before
+// QTEST_MAIN makes the application.
+inline const bool kHeadless = [] {
+    const bool headless = !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (headless)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    barvoznak::choosePlatform();
+    return headless;
+}();
 
 // Each test function gets the main window new, under a Czech locale and shown; the desktop's browser is a
 // list of the addresses it was asked to open.

@@ -1,87 +1,63 @@
-# The target windows_packages: installs the Windows build into the portable folder <PACKAGE_NAME>, zips it
-# as <PACKAGE_NAME>.zip, and makes <PACKAGE_NAME>-setup.exe, which installs the same files, with the
-# configured NSIS script NSI. All in BUILD_DIR; what an earlier run left there is made anew.
-# In: BUILD_DIR, PACKAGE_NAME, NSI, MAKENSIS.
-cmake_policy(VERSION 3.25)
-if(NOT MAKENSIS)
-    message(FATAL_ERROR "makensis is missing (Debian package nsis)")
-endif()
-set(folder "${BUILD_DIR}/${PACKAGE_NAME}")
-set(zip "${BUILD_DIR}/${PACKAGE_NAME}.zip")
-set(setup "${BUILD_DIR}/${PACKAGE_NAME}-setup.exe")
-file(REMOVE_RECURSE "${folder}" "${zip}" "${setup}")
+# CPack's configuration of the two Windows packages, which `cpack` makes in the build folder
+# (scripts/build-windows runs it): the zip of the portable folder that `cmake --install` makes, and the
+# setup program, which installs the same files. The setup program is CPack's NSIS generator with a script
+# of our own, NSIS.template.in, for what CPack's does not do: Czech with English, one user or all users,
+# never over a running Barvoznak, the earlier version removed first, the Windows version checked.
+#
+# Signing: `cpack -D CPACK_BARVOZNAK_SIGN_PKCS12=<key and certificate> -D
+# CPACK_BARVOZNAK_SIGN_PASSWORD_FILE=<its password> [-D CPACK_BARVOZNAK_SIGN_TIMESTAMP=<service URL>]` signs
+# barvoznak.exe in both packages (sign-program.cmake), the uninstaller and the setup program (sign.cmake);
+# without them nothing is signed.
+set(BARVOZNAK_PACKAGE_NAME ${BARVOZNAK_PRODUCT_NAME}-${PROJECT_VERSION}-win64)
+# CPack names each package after CPACK_PACKAGE_FILE_NAME; the setup program's gets this ending (cpack-names).
+set(BARVOZNAK_SETUP_SUFFIX -setup)
+set(BARVOZNAK_SETUP_NAME ${BARVOZNAK_PACKAGE_NAME}${BARVOZNAK_SETUP_SUFFIX})
+# The setup program's and the uninstaller's exit codes besides NSIS's own (0 done, 1 cancelled by the user,
+# 2 stopped): Barvoznak runs; Windows is too old; nothing is installed there; files could not be removed.
+set(BARVOZNAK_EXIT_RUNNING 3)
+set(BARVOZNAK_EXIT_OLD_WINDOWS 4)
+set(BARVOZNAK_EXIT_NOTHING_TO_REMOVE 5)
+set(BARVOZNAK_EXIT_FILES_LEFT 6)
+set(BARVOZNAK_UNINSTALL_KEY
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\${BARVOZNAK_PRODUCT_NAME}")
 
-execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${folder}" --strip
-    RESULT_VARIABLE failed)
-if(failed)
-    message(FATAL_ERROR "Installing the build into ${folder} failed")
-endif()
+find_program(BARVOZNAK_OSSLSIGNCODE osslsigncode)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/sign.cmake.in sign.cmake @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/sign-program.cmake.in sign-program.cmake @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/cpack-names.cmake.in cpack-names.cmake @ONLY)
 
-execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${zip}" --format=zip "${PACKAGE_NAME}"
-    WORKING_DIRECTORY "${BUILD_DIR}" RESULT_VARIABLE failed)
-if(failed)
-    message(FATAL_ERROR "Zipping ${folder} failed")
-endif()
+# NSIS reads a licence file without a byte order mark in the machine's ANSI code page, so the licence page
+# gets LICENSE with one, and with Windows line ends.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+string(REPLACE "\n" "\r\n" licence "${licence}")
+string(ASCII 239 187 191 utf8_bom)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/licence-page.txt "${utf8_bom}${licence}")
 
-# The setup program's lists of what to install and, in the reverse order, what to remove: exactly these
-# files and folders, so uninstalling never takes anything else from the folder the user chose.
-function(nsis_text out text)
-    if(text MATCHES "\"")
-        message(FATAL_ERROR "NSIS cannot quote the path ${text}")
-    endif()
-    string(REPLACE "$" "$$" text "${text}")
-    set(${out} "${text}" PARENT_SCOPE)
-endfunction()
-file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${folder}" "${folder}/*")
-list(SORT files)
-set(install_list "")
-set(remove_list "")
-set(subfolders "")
-set(current_folder "-")
-set(bytes 0)
-foreach(file IN LISTS files)
-    get_filename_component(subfolder "${file}" DIRECTORY)
-    string(REPLACE "/" "\\" windows_file "${file}")
-    string(REPLACE "/" "\\" windows_subfolder "${subfolder}")
-    nsis_text(source "${folder}/${file}")
-    nsis_text(windows_file "${windows_file}")
-    nsis_text(windows_subfolder "${windows_subfolder}")
-    if(NOT subfolder STREQUAL current_folder)
-        if(subfolder)
-            string(APPEND install_list "SetOutPath \"$INSTDIR\\${windows_subfolder}\"\n")
-        else()
-            string(APPEND install_list "SetOutPath \"$INSTDIR\"\n")
-        endif()
-        set(current_folder "${subfolder}")
-        set(parent "${subfolder}")
-        while(parent)
-            string(REPLACE "/" "\\" windows_parent "${parent}")
-            nsis_text(windows_parent "${windows_parent}")
-            list(APPEND subfolders "${windows_parent}")
-            get_filename_component(parent "${parent}" DIRECTORY)
-        endwhile()
-    endif()
-    string(APPEND install_list "File \"${source}\"\n")
-    string(APPEND remove_list "Delete \"$INSTDIR\\${windows_file}\"\n")
-    file(SIZE "${folder}/${file}" size)
-    math(EXPR bytes "${bytes} + ${size}")
+# Every CPACK_ value reaches cpack exactly as set here, backslashes of Windows paths included.
+set(CPACK_VERBATIM_VARIABLES ON)
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_PACKAGE_NAME ${BARVOZNAK_PRODUCT_NAME})
+set(CPACK_PACKAGE_VENDOR "${BARVOZNAK_VENDOR}")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME ${BARVOZNAK_PACKAGE_NAME})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack-names.cmake)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_BINARY_DIR}/licence-page.txt)
+# CPack takes NSIS.template.in from its module path before its own.
+set(CPACK_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-V2;-INPUTCHARSET UTF8")
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_BINARY_DIR}/sign-program.cmake)
+# The facts NSIS.template.in reads besides CPack's own.
+set(CPACK_BARVOZNAK_VERSION_TEXT ${BARVOZNAK_VERSION_TEXT})
+set(CPACK_BARVOZNAK_PROGRAM_FILE ${BARVOZNAK_PROGRAM_FILE})
+set(CPACK_BARVOZNAK_RUNNING_MUTEX "${BARVOZNAK_RUNNING_MUTEX}")
+set(CPACK_BARVOZNAK_UNINSTALL_KEY "${BARVOZNAK_UNINSTALL_KEY}")
+set(CPACK_BARVOZNAK_ICON ${BARVOZNAK_ICON_FILE})
+set(CPACK_BARVOZNAK_COPYRIGHT "${BARVOZNAK_COPYRIGHT}")
+set(CPACK_BARVOZNAK_WEB_URL "${BARVOZNAK_WEB_URL}")
+foreach(exit IN ITEMS RUNNING OLD_WINDOWS NOTHING_TO_REMOVE FILES_LEFT)
+    set(CPACK_BARVOZNAK_EXIT_${exit} ${BARVOZNAK_EXIT_${exit}})
 endforeach()
-# A folder sorts before the folders inside it, so the reverse order empties the inner ones first.
-list(REMOVE_DUPLICATES subfolders)
-list(SORT subfolders)
-list(REVERSE subfolders)
-foreach(subfolder IN LISTS subfolders)
-    string(APPEND remove_list "RMDir \"$INSTDIR\\${subfolder}\"\n")
-endforeach()
-math(EXPR kilobytes "(${bytes} + 1023) / 1024")
-file(WRITE "${BUILD_DIR}/setup-install.nsh" "${install_list}")
-file(WRITE "${BUILD_DIR}/setup-remove.nsh" "${remove_list}")
-
-execute_process(COMMAND "${MAKENSIS}" -V2 -INPUTCHARSET UTF8
-        "-DINSTALL_LIST=${BUILD_DIR}/setup-install.nsh" "-DREMOVE_LIST=${BUILD_DIR}/setup-remove.nsh"
-        "-DINSTALLED_KB=${kilobytes}" "-DOUTFILE=${setup}" "${NSI}"
-    RESULT_VARIABLE failed)
-if(failed)
-    message(FATAL_ERROR "makensis failed on ${NSI}")
-endif()
-message(STATUS "Made ${zip} and ${setup}")
+set(CPACK_BARVOZNAK_CMAKE ${CMAKE_COMMAND})
+set(CPACK_BARVOZNAK_SIGN_SCRIPT ${CMAKE_CURRENT_BINARY_DIR}/sign.cmake)
+include(CPack)

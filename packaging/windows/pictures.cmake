@@ -8,11 +8,18 @@ if(NOT EXISTS "${BARVOZNAK_PICTURE_RENDERER}")
         "qt6-svg-dev; for Windows, scripts/build-windows builds it.")
 endif()
 
-# The icon's images, as Windows asks for them; 16 px has a drawing of its own, as the Linux icons do.
+# The icon's images, as Windows asks for them: 16, 20 and 24 px for title bars and taskbars at 100, 125 and
+# 150 %, 32 to 64 px for the desktop and Explorer, 256 px for its large views. Windows scales another size
+# down where one is missing, which blurs, so each is there. 16, 20 and 24 px have drawings of their own,
+# as the big drawing's edges fall between their pixels.
 set(BARVOZNAK_ICON_IMAGES
     ${PROJECT_SOURCE_DIR}/packaging/icons/barvoznak-16.svg:16
+    ${PROJECT_SOURCE_DIR}/packaging/icons/barvoznak-20.svg:20
+    ${PROJECT_SOURCE_DIR}/packaging/icons/barvoznak-24.svg:24
     ${PROJECT_SOURCE_DIR}/assets/icon.svg:32
+    ${PROJECT_SOURCE_DIR}/assets/icon.svg:40
     ${PROJECT_SOURCE_DIR}/assets/icon.svg:48
+    ${PROJECT_SOURCE_DIR}/assets/icon.svg:64
     ${PROJECT_SOURCE_DIR}/assets/icon.svg:256
 )
 

@@ -20,7 +20,7 @@ namespace barvoznak {
 // Lets accessibility clients see our own controls for what they are; idempotent.
 void installAccessibleFactory();
 
-// "MS Sans Serif" where the system has it, else an Arial-metric face, so texts keep their designed widths.
+// The design's font, bold or regular at its two sizes, in the face that draws it best on each platform.
 using design::DesignFont;
 QFont designFont(DesignFont kind);
 

@@ -22,6 +22,10 @@ class QTabWidget;
 
 namespace barvoznak {
 
+// Chooses Qt's platform before the application object exists: on Windows the windows platform with
+// DirectWrite text, unless the environment names another platform.
+void choosePlatform();
+
 // What every start of the program needs before its window: its names for the desktop, the accessibility
 // of our own controls, and the design's look. Used by main, the tests and the benchmarks alike.
 void setUpApplication();

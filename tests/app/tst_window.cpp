@@ -25,6 +25,7 @@ private slots:
     void focusOrder();
     void codeBoxesAreAnnounced();
     void qtTextsInCzech();
+    void boldReadsBold();
     void looksAsDesigned();
     void frameAndClosing();
 };
@@ -295,6 +296,35 @@ void TestWindow::codeBoxesAreAnnounced()
     }
     QCOMPARE(a("Label25")->role(), QAccessible::Link);
     QCOMPARE(a("Label25")->text(QAccessible::Description), about::webUrl());
+}
+
+// How much darker than the background a control's pixels are, summed.
+static qint64 ink(QWidget *control)
+{
+    const QImage image = control->grab().toImage();
+    const int background = qGray(image.pixel(0, 0));
+    qint64 sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += qMax(0, background - qGray(image.pixel(x, y)));
+    return sum;
+}
+
+// A bold label reads bold: its strokes carry clearly more ink than the same text in the regular face (a
+// face drawn regular with bold spacing comes to little more).
+void TestWindow::boldReadsBold()
+{
+    auto *bold = find<QLabel>("Label8");
+    QLabel regular(bold->text(), bold->parentWidget());
+    QFont font = bold->font();
+    font.setBold(false);
+    regular.setFont(font);
+    regular.setGeometry(bold->geometry());
+    regular.setAutoFillBackground(true);
+    const double ratio = double(ink(bold)) / double(ink(&regular));
+    QVERIFY2(ratio >= 1.3, qPrintable(QStringLiteral("bold %1 only %2 times the ink of regular")
+                                          .arg(QFontInfo(bold->font()).family())
+                                          .arg(ratio, 0, 'f', 2)));
 }
 
 // Qt's own texts are Czech too, whatever the system's language: a right click in a code box offers its
