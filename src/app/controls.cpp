@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QtMath>
 
+#include <mutex>
+
 namespace barvoznak {
 
 QFont designFont(DesignFont kind)
@@ -34,10 +36,7 @@ namespace {
 // returns at once and the click's handler runs from the event loop, so a client never waits on a modal box.
 class LabelAccessible : public QAccessibleWidget {
 public:
-    explicit LabelAccessible(Label *label)
-        : QAccessibleWidget(label)
-    {
-    }
+    using QAccessibleWidget::QAccessibleWidget;
 
     QAccessible::Role role() const override
     {
@@ -101,11 +100,8 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
 
 void installAccessibleFactory()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(accessibleFactory); });
 }
 
 void Label::setAutoSize(bool on)

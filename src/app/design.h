@@ -178,10 +178,8 @@ inline constexpr bands::ByBand<ButtonColumn> kButtonColumns { { {
     { 3480, { Offer::Nothing, Offer::Tolerance, Offer::Multiplier } },
     { 4560, { Offer::Nothing, Offer::Nothing, Offer::Tolerance } },
 } } };
-inline constexpr int kButtonFirstRowTop = 2060;
-inline constexpr int kButtonRowStep = 240;
-inline constexpr int kButtonWidth = 975;
-inline constexpr int kButtonHeight = 255;
+inline constexpr int kButtonFirstRowTop = 2060, kButtonRowStep = 240;
+inline constexpr int kButtonWidth = 975, kButtonHeight = 255;
 // The one button off the grid: band 1 red stands higher and reaches into the orange button.
 inline constexpr Twips Command3 { 240, 2520, 975, 360 };
 

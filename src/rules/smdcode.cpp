@@ -54,20 +54,15 @@ char16_t asciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c +
 // Value of c as a digit of the radix (8 or 16), or -1.
 int radixDigit(char16_t c, int radix)
 {
-    int d = -1;
-    if (isAsciiDigit(c))
-        d = c - u'0';
-    else if (asciiLower(c) >= u'a' && asciiLower(c) <= u'f')
-        d = asciiLower(c) - u'a' + 10;
+    const char16_t lower = asciiLower(c);
+    const int d = isAsciiDigit(c) ? c - u'0' : lower >= u'a' && lower <= u'f' ? lower - u'a' + 10 : -1;
     return d < radix ? d : -1;
 }
 
 // Index just past the character starting at i: two code units for a surrogate pair, else one.
 qsizetype nextCharacter(QStringView text, qsizetype i)
 {
-    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-        return i + 2;
-    return i + 1;
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? i + 2 : i + 1;
 }
 
 // Index where the first `count` characters end (the text's size when it is shorter).
