@@ -1,6 +1,7 @@
 // What any Qt Widgets window of the same size costs to start: a plain window with one label and one push
 // button, in the same style, up to its first frame. The main window is measured against it.
 
+#include "app/design.h"
 #include "firstframe.h"
 
 #include <QLabel>
@@ -16,7 +17,7 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QWidget window;
-    window.setFixedSize(505, 345);
+    window.setFixedSize(barvoznak::design::px(barvoznak::design::Form1).size());
     window.setWindowTitle(QStringLiteral("Baseline"));
     auto *label = new QLabel(QStringLiteral("Hodnota :"), &window);
     label->setGeometry(16, 16, 200, 20);

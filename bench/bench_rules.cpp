@@ -3,8 +3,8 @@
 // box), with and without the repaint that follows. Run by hand; never part of the tests.
 
 #include "app/form1.h"
-#include "bands/readout.h"
-#include "smd/smdcode.h"
+#include "rules/readout.h"
+#include "rules/smdcode.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -43,9 +43,9 @@ void BenchRules::readBands()
 {
     QFETCH(int, bandCount);
     QFETCH(QList<int>, values);
-    std::array<std::uint8_t, 5> v {};
-    for (int i = 0; i < 5; ++i)
-        v[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(values[i]);
+    bands::BandBytes v;
+    for (int band = 1; band <= bands::kBandTotal; ++band)
+        v[band] = static_cast<std::uint8_t>(values[band - 1]);
     QString value;
     QBENCHMARK
     {

@@ -2,8 +2,8 @@
 // the five band values are any byte. Built with AddressSanitizer, so a look-up outside a table crashes.
 // Input: byte 0 the band count, bytes 1-5 the band values (missing bytes read as 0, extra bytes are unused).
 
-#include "bands/readout.h"
 #include "fuzzchecks.h"
+#include "rules/readout.h"
 
 #include <algorithm>
 #include <array>
@@ -44,15 +44,15 @@ bool isTolerance(QStringView s)
     return number[whole] == u'.' && fraction > 0 && digitRun(number, whole + 1) == fraction;
 }
 
-QString describe(int bandCount, const std::array<std::uint8_t, 5> &values, const QString &separator)
+QString describe(int bandCount, const bands::BandBytes &values, const QString &separator)
 {
     QString s = QStringLiteral("bands %1 values").arg(bandCount);
-    for (const std::uint8_t v : values)
-        s += u' ' + QString::number(v);
+    for (int band = 1; band <= bands::kBandTotal; ++band)
+        s += u' ' + QString::number(values[band]);
     return s + QStringLiteral(" separator ") + separator;
 }
 
-void check(int bandCount, const std::array<std::uint8_t, 5> &values, const QString &separator)
+void check(int bandCount, const bands::BandBytes &values, const QString &separator)
 {
     const bands::Readout r = bands::readBands(bandCount, values, separator);
     const QString state = describe(bandCount, values, separator);
@@ -80,8 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     std::uint8_t state[6] = {};
     std::memcpy(state, data, std::min(size, sizeof state));
-    std::array<std::uint8_t, 5> values {};
-    std::copy(state + 1, state + 6, values.begin());
+    bands::BandBytes values;
+    for (int band = 1; band <= bands::kBandTotal; ++band)
+        values[band] = state[band];
     for (const char *separator : { ",", "." })
         check(state[0], values, QString::fromLatin1(separator));
     return 0;

@@ -2,7 +2,7 @@
 // decode, in both code forms and with both decimal separators.
 
 #include "fuzzchecks.h"
-#include "smd/smdcode.h"
+#include "rules/smdcode.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bands/colorcode.h"
+#include "rules/colorcode.h"
 
 #include <QTest>
 

@@ -4,9 +4,13 @@
 #include <QDir>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRadioButton>
 #include <QtMath>
+
+#include <mutex>
 
 namespace barvoznak {
 
@@ -25,11 +29,6 @@ QFont designFont(DesignFont kind)
     return font;
 }
 
-QRect placeIn(const QWidget *container, const design::Control &control)
-{
-    return qobject_cast<const QGroupBox *>(container) ? design::px(control.place) : design::onPage(control.place);
-}
-
 namespace {
 
 // A label as accessibility clients meet it: its text, a link where it opens a web page, the control whose
@@ -37,10 +36,7 @@ namespace {
 // returns at once and the click's handler runs from the event loop, so a client never waits on a modal box.
 class LabelAccessible : public QAccessibleWidget {
 public:
-    explicit LabelAccessible(Label *label)
-        : QAccessibleWidget(label)
-    {
-    }
+    using QAccessibleWidget::QAccessibleWidget;
 
     QAccessible::Role role() const override
     {
@@ -73,7 +69,8 @@ public:
     void doAction(const QString &action) override
     {
         if (action == pressAction() && label()->isClickable())
-            QMetaObject::invokeMethod(label(), &Label::clicked, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                label(), [label = label()] { label->click(); }, Qt::QueuedConnection);
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
@@ -103,11 +100,8 @@ QAccessibleInterface *accessibleFactory(const QString &className, QObject *objec
 
 void installAccessibleFactory()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(accessibleFactory); });
 }
 
 void Label::setAutoSize(bool on)
@@ -116,12 +110,12 @@ void Label::setAutoSize(bool on)
     if (!on)
         return;
     m_anchorX2 = alignment() & Qt::AlignHCenter ? 2 * x() + width() : 2 * x();
-    setCaption(text());
+    setText(text());
 }
 
-void Label::setCaption(const QString &text)
+void Label::setText(const QString &text)
 {
-    setText(text);
+    QLabel::setText(text);
     if (!m_autoSize)
         return;
     // One line of plain text: its advance and the font's line height are the whole size, and far cheaper to
@@ -142,12 +136,18 @@ void Label::mousePressEvent(QMouseEvent *event)
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click
+    const bool clicked
         = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
-    if (click)
-        emit clicked();
+    if (clicked)
+        click();
+}
+
+void Label::click() const
+{
+    if (m_onClick)
+        m_onClick();
 }
 
 void Label::mouseDoubleClickEvent(QMouseEvent *event)
@@ -156,19 +156,105 @@ void Label::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
 }
 
-Label *makeLabel(QWidget *container, const design::Control &control, const QString &caption, LabelLook look)
+QColor paintColor(bands::ColorIndex c)
 {
-    auto *label = makeControl<Label>(container, control, caption);
-    label->setFont(designFont(look.font));
-    label->setAutoFillBackground(!look.transparent);
-    label->setAlignment((look.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    if (look.white) {
-        QPalette white = label->palette();
-        white.setColor(QPalette::WindowText, Qt::white);
-        label->setPalette(white);
+    const std::uint32_t bgr = bands::colorInfo(c).value;
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+ColorButton::ColorButton(int band, bands::ColorIndex c, QWidget *parent)
+    : QPushButton(QString::fromUtf8(bands::colorInfo(c).caption), parent)
+    , m_band(band)
+    , m_color(c)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Button, paintColor(c));
+    setPalette(palette);
+}
+
+namespace {
+
+// The colour buttons of the design's grid, each with its number and place.
+void makeColorButtons(QWidget *page)
+{
+    for (int band = 1; band <= bands::kBandTotal; ++band)
+        for (bands::ColorIndex c = bands::kBlack; c <= bands::kColorCount; ++c)
+            if (design::buttonExists(band, c)) {
+                auto *button = new ColorButton(band, c, page);
+                button->setObjectName(QStringLiteral("Command%1").arg(design::buttonNumber(band, c)));
+                button->setGeometry(design::onPage(design::colorButton(band, c)));
+            }
+    // The red button of band 1 is taller than the grid and stands over the orange one below it.
+    page->findChild<ColorButton *>(QStringLiteral("Command3"))->raise();
+}
+
+QWidget *makeControl(const design::Control &row, const QString &caption, QWidget *container)
+{
+    using design::Kind;
+    switch (row.kind) {
+    case Kind::Label: {
+        auto *label = new Label(caption, container);
+        label->setAutoFillBackground(!row.look.transparent);
+        label->setAlignment(row.look.align | Qt::AlignTop);
+        if (row.look.white) {
+            QPalette white = label->palette();
+            white.setColor(QPalette::WindowText, Qt::white);
+            label->setPalette(white);
+        }
+        return label;
     }
-    label->setAutoSize(look.autoSize);
-    return label;
+    case Kind::Picture:
+        return new Picture(caption, container);
+    case Kind::Shape:
+    case Kind::RoundedShape:
+        return new BandShape(row.kind == Kind::RoundedShape, container);
+    case Kind::ColorButtons: // a grid of its own: makeColorButtons
+        break;
+    case Kind::Frame:
+        return new QGroupBox(caption, container);
+    case Kind::Option: {
+        auto *option = new QRadioButton(caption, container);
+        option->setChecked(row.look.selected);
+        return option;
+    }
+    case Kind::TextBox: {
+        auto *box = new QLineEdit(caption, container);
+        box->setAlignment(row.look.align | Qt::AlignVCenter);
+        return box;
+    }
+    case Kind::Line: {
+        // A thin solid line in the window text colour. The frame fills its whole box in that colour, as its
+        // own line would be a device pixel thin on a high-density screen.
+        auto *line = new QFrame(container);
+        line->setFrameStyle(QFrame::HLine | QFrame::Plain);
+        line->setBackgroundRole(QPalette::WindowText);
+        line->setAutoFillBackground(true);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void buildControls(QWidget *page, std::span<const design::Control> rows)
+{
+    for (const design::Control &row : rows) {
+        if (row.kind == design::Kind::ColorButtons) {
+            makeColorButtons(page);
+            continue;
+        }
+        QWidget *container = row.frame ? page->findChild<QGroupBox *>(QLatin1String(row.frame)) : page;
+        QWidget *control = makeControl(row, QString::fromUtf8(row.caption), container);
+        control->setObjectName(QLatin1String(row.name));
+        control->setGeometry(row.frame ? design::px(row.place) : design::onPage(row.place));
+        if (row.look.font != DesignFont::Dialog) // else the window's own
+            control->setFont(designFont(row.look.font));
+        if (row.look.pointer != Qt::ArrowCursor)
+            control->setCursor(row.look.pointer);
+        if (auto *label = qobject_cast<Label *>(control))
+            label->setAutoSize(row.look.autoSize);
+    }
 }
 
 QIcon pictureIcon(const QString &source)

@@ -1,60 +1,59 @@
 #pragma once
 
-// The few controls of the window that Qt has no match for: labels that report a click or size themselves to
-// their text, the band shapes, and pictures drawn from their sources at the screen's density. Everything else
-// is a stock Qt widget, drawn as the design asks by the DesignStyle.
+// The few controls of the window that Qt has no match for: labels that react to a click or size themselves to
+// their text, the colour buttons, the band shapes, and pictures drawn from their sources at the screen's
+// density; and the making of a page's controls from the design table. Everything else is a stock Qt widget,
+// drawn as the design asks by the DesignStyle.
 
 #include "app/design.h"
 
 #include <QIcon>
 #include <QLabel>
-#include <QMetaMethod>
+#include <QPushButton>
 #include <QWidget>
+
+#include <functional>
+#include <span>
 
 namespace barvoznak {
 
 // Lets accessibility clients see our own controls for what they are; idempotent.
 void installAccessibleFactory();
 
-enum class DesignFont { Dialog, Bold825, Bold975 };
-
 // The design's font, bold or regular at its two sizes, in the face that draws it best on each platform.
+using design::DesignFont;
 QFont designFont(DesignFont kind);
 
-// Where a control of the design lies in its container: a page of the tab control or a frame.
-QRect placeIn(const QWidget *container, const design::Control &control);
+// Makes the controls of the rows in their page, in the rows' order, each with its designed name, place,
+// caption and look.
+void buildControls(QWidget *page, std::span<const design::Control> rows);
 
-// A control of the design made in its container, with its designed name and place; `args` go to its
-// constructor before the parent.
-template <typename Widget, typename... Args>
-Widget *makeControl(QWidget *container, const design::Control &control, Args &&...args)
-{
-    auto *widget = new Widget(std::forward<Args>(args)..., container);
-    widget->setObjectName(QLatin1String(control.name));
-    widget->setGeometry(placeIn(container, control));
-    return widget;
-}
-
-// A label that reports a click (press and release on it), optionally resizing itself to its text.
+// A label that may react to a click, optionally sizing itself to its text.
 class Label : public QLabel {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
 public:
     using QLabel::QLabel;
 
-    // An auto-sized label keeps its designed left edge, or its centre when it is centred.
+    // An auto-sized label keeps its designed left edge, or its centre when its text is centred.
     void setAutoSize(bool on);
-    void setCaption(const QString &text);
 
-    // What an accessibility client learns beyond the text: whether a click does something (then it offers
-    // the press action), the web address the label opens as a link, and the control whose entry it shows.
-    bool isClickable() const { return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked)); }
+    // What a click does. Only a label given one offers the press action to accessibility clients.
+    void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
+    bool isClickable() const { return bool(m_onClick); }
+    void click() const;
+
+    // What an accessibility client learns beyond the text: the web address the label opens as a link, and
+    // the control whose entry it shows.
     QString link() const { return m_link; }
     void setLink(const QString &address) { m_link = address; }
     QWidget *controlledBy() const { return m_controlledBy; }
     void setControlledBy(QWidget *control) { m_controlledBy = control; }
 
-signals:
-    void clicked();
+public slots:
+    // Hides QLabel's own, also as the text property and for calls by name, so that an auto-sized label fits
+    // every text it is given.
+    void setText(const QString &text);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -66,20 +65,28 @@ private:
     bool m_autoSize = false;
     int m_anchorX2 = 0; // twice the designed left edge or centre, so odd widths keep it without drift
     bool m_pressed = false;
+    std::function<void()> m_onClick;
     QString m_link;
     QWidget *m_controlledBy = nullptr;
 };
 
-// How a label of the design looks; the design's labels are mostly bold, transparent and auto-sized.
-struct LabelLook {
-    DesignFont font = DesignFont::Bold975;
-    bool transparent = true;
-    bool centred = false; // a centred auto-sized label grows about its centre
-    bool autoSize = true;
-    bool white = false; // over the About picture
-};
+// A colour's paint, on the band shapes and the colour buttons' faces.
+QColor paintColor(bands::ColorIndex c);
 
-Label *makeLabel(QWidget *container, const design::Control &control, const QString &caption, LabelLook look = {});
+// A colour button, which gives its band its colour: its whole face shows the colour, as the DesignStyle draws
+// it, under the colour's name.
+class ColorButton : public QPushButton {
+    Q_OBJECT
+public:
+    ColorButton(int band, bands::ColorIndex c, QWidget *parent);
+
+    int band() const { return m_band; }
+    bands::ColorIndex color() const { return m_color; }
+
+private:
+    int m_band;
+    bands::ColorIndex m_color;
+};
 
 // A picture of the resources for drawing at any density: an SVG drawing, or a raster with its "@2x" twin.
 QIcon pictureIcon(const QString &source);

@@ -1,6 +1,6 @@
 #include "designstyle.h"
 
-#include "app/design.h"
+#include "app/controls.h"
 
 #include <QPainter>
 #include <QStyleFactory>
@@ -24,12 +24,6 @@ void drawRaisedBevel(QPainter *painter, QRect r, const QPalette &palette)
     painter->setPen(palette.color(QPalette::Dark));
     painter->drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
     painter->drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
-}
-
-// The colour buttons are the push buttons given a face colour of their own; others keep Fusion's look.
-bool hasOwnFace(const QStyleOption *option)
-{
-    return option->palette.isBrushSet(QPalette::Active, QPalette::Button);
 }
 
 } // namespace
@@ -89,7 +83,8 @@ void DesignStyle::drawControl(
         plain.features &= ~QStyleOptionTab::HasFrame;
         return QProxyStyle::drawControl(element, &plain, painter, widget);
     }
-    if (element != CE_PushButtonBevel || !hasOwnFace(option))
+    // The colour buttons show their face colour; other push buttons keep Fusion's look.
+    if (element != CE_PushButtonBevel || !qobject_cast<const ColorButton *>(widget))
         return QProxyStyle::drawControl(element, option, painter, widget);
     // The whole face in the button's colour, raised; sunk while pressed.
     const QRect r = option->rect.adjusted(0, 0, -1, -1);

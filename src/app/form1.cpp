@@ -1,10 +1,9 @@
 #include "app/form1.h"
 
+#include "app/about.h"
 #include "app/designstyle.h"
-#include "info/about.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTabWidget>
 #include <QTranslator>
 
@@ -24,7 +23,7 @@ void choosePlatform()
 
 void setUpApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("barvoznak"));
+    QApplication::setApplicationName(about::programName());
     QApplication::setApplicationVersion(about::version());
     QApplication::setDesktopFileName(about::appId());
     installAccessibleFactory();
@@ -41,30 +40,28 @@ void setUpApplication()
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QLatin1String(design::Form1.name));
-    setWindowTitle(QStringLiteral("Barvoznak"));
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(about::productName());
     setWindowIcon(pictureIcon(QStringLiteral(":/assets/icon.svg")));
     // A fixed frame with a close box and no maximise box; the minimise box comes with the load step.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
-    setFixedSize(design::px(design::Form1.place).size());
+    setFixedSize(design::px(design::Form1).size());
     setFont(designFont(DesignFont::Dialog));
 
     SSTab1 = new QTabWidget(this);
-    SSTab1->setObjectName(QLatin1String(design::SSTab1.name));
-    SSTab1->setGeometry(design::px(design::SSTab1.place));
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setGeometry(design::px(design::SSTab1));
     SSTab1->setUsesScrollButtons(false);
     SSTab1->setElideMode(Qt::ElideNone);
-    const auto addPage = [this](const QString &caption) {
+    for (const design::Page &designed : design::kPages) {
         auto *page = new QWidget;
-        SSTab1->addTab(page, caption);
-        return page;
-    };
-    buildBandsPage(addPage(QStringLiteral("Uhlíkový rezistor")));
-    QWidget *smdPage = addPage(QStringLiteral("SMD Rezistor - vel. 1206"));
-    buildSmdPage(smdPage);
-    buildDataSheet(smdPage);
-    buildAboutPage(addPage(QStringLiteral("O programu")));
+        SSTab1->addTab(page, QString::fromUtf8(designed.caption));
+        buildControls(page, designed.rows);
+    }
+    wireBandsPage();
+    wireSmdPage();
+    wireAboutPage();
 
     Form_Load();
 }
@@ -74,19 +71,13 @@ void Form1::Form_Load()
     EnableMinimizeButton(*this);
     BandCount = 5;
     for (int band = 1; band <= bands::kBandTotal; ++band)
-        setBand(band, bands::kStartColors[bands::at(band)]);
+        setBand(band, bands::kStartColors[band]);
     LayoutFiveBands();
 }
 
 void Form1::EnableMinimizeButton(QWidget &form)
 {
     form.setWindowFlags(form.windowFlags() | Qt::WindowMinimizeButtonHint);
-}
-
-void Form1::showMessage(const QString &title, const QString &text)
-{
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, this);
-    box.exec();
 }
 
 } // namespace barvoznak

@@ -1,20 +1,22 @@
 #pragma once
 
-// The main window. Every handler runs to its end on the one user-interface thread:
+// The main window. Its pages are built from the design table (design.h), one row per control, and the page
+// files (form1_bands, form1_smd, form1_info) only wire behaviour. Every handler runs to its end on the one
+// user-interface thread:
 //   colour button -> BandColor -> PaintBands (shapes, BandValue) -> UpdateReadout (Label6/7/9/10)
 //   option button -> BandCount, bands 4 and 5 -> LayoutXxxBands (button visibility) -> UpdateReadout
 //   Text1/Text2 change -> cut back to the code's length -> decode into Label5/Label13
-// The rules themselves (tables, read-out texts, number writing) live in the rules library; this class
-// keeps the state, calls them and sets captions.
+// The rules themselves (colour code, read-out texts, SMD reading, number writing) live in the rules library
+// (src/rules); this class keeps the state, calls them and sets captions. Bands are counted 1 to 5 here as
+// everywhere: BandColor[3] is band 3, Shape[3] is Shape3, Command[3] is Command3.
 
 #include "app/controls.h"
-#include "bands/colorcode.h"
+#include "rules/colorcode.h"
 
 #include <array>
 #include <cstdint>
 
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
@@ -34,16 +36,19 @@ public:
     explicit Form1(QWidget *parent = nullptr);
 
     // The band state, read-only for the outside (tests, accessibility).
-    const std::array<std::uint8_t, 5> &bandColor() const { return BandColor; }
-    const std::array<std::uint8_t, 5> &bandValue() const { return BandValue; }
+    const bands::BandBytes &bandColor() const { return BandColor; }
+    const bands::BandBytes &bandValue() const { return BandValue; }
     int bandCount() const { return BandCount; }
 
 private:
+    // A control of a built page by its designed name.
+    template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
+
     void Form_Load();
     static void EnableMinimizeButton(QWidget &form);
 
     // Colour-band page.
-    void buildBandsPage(QWidget *page);
+    void wireBandsPage();
     void ColorButton_Click(int band, bands::ColorIndex colorIndex);
     // Gives a band a colour: its BandColor, its BandValue and its shape's paint, always together.
     void setBand(int band, bands::ColorIndex colorIndex);
@@ -61,29 +66,27 @@ private:
     void Label10_Click();
 
     // SMD page.
-    void buildSmdPage(QWidget *page);
+    void wireSmdPage();
     void Text1_Change();
     void Text2_Change();
 
-    // Data sheet and About page.
-    void buildDataSheet(QWidget *page);
-    void buildAboutPage(QWidget *page);
+    // About page.
+    void wireAboutPage();
     void Label22_Click();
     void Label25_Click();
 
-    void showMessage(const QString &title, const QString &text);
-
-    // Band state: BandValue is always BandColor - 1 once a handler has finished.
-    std::array<std::uint8_t, 5> BandColor {};
-    std::array<std::uint8_t, 5> BandValue {};
+    // Band state, by band number: BandValue is always BandColor - 1 once a handler has finished.
+    bands::BandBytes BandColor;
+    bands::BandBytes BandValue;
     std::uint8_t BandCount = 0;
 
     QTabWidget *SSTab1 = nullptr;
 
-    std::array<BandShape *, 5> Shape {}; // the band bodies over the resistor drawing
+    bands::ByBand<BandShape *> Shape; // Shape[1] to Shape[5], the band bodies over the resistor drawing
     Label *Label9 = nullptr; // value under the body (copy of Label6)
-    // Colour buttons by band and ColorIndex; null where a band has no button for a colour.
-    std::array<std::array<QPushButton *, bands::kColorCount>, bands::kBandTotal> Command {};
+    // Command[n] is the designed Commandn, a colour button, so they stand in the order of their columns and,
+    // within a column, their rows; null where no such button exists.
+    std::array<ColorButton *, design::kLastButton + 1> Command {};
     QRadioButton *Option1 = nullptr; // 3 bands
     QRadioButton *Option2 = nullptr; // 4 bands
     QRadioButton *Option3 = nullptr; // 5 bands

@@ -1,4 +1,4 @@
-#include "info/about.h"
+#include "app/about.h"
 #include "testsupport.h"
 
 #include <QClipboard>
@@ -56,7 +56,7 @@ void TestWindow::bandsPage()
     auto *label9 = find<QLabel>("Label9");
     const int centre = 2 * label9->x() + label9->width();
     const auto button = [this](int band, const QString &colour) {
-        return find<QPushButton>(QStringLiteral("Command%1").arg(bands::buttonNumber(band, colourIndex(colour))));
+        return find<QPushButton>(QStringLiteral("Command%1").arg(design::buttonNumber(band, colourIndex(colour))));
     };
     for (const QString &step : QString::fromUtf8(QTest::currentDataTag()).split(u' ')) {
         if (step.contains(u'_'))
@@ -79,7 +79,7 @@ void TestWindow::bandsPage()
     for (int band = 1; band <= 5; ++band) {
         QPushButton *swatch = button(4, colours[band - 1]); // band 4 offers every colour
         QWidget *shape = find(QStringLiteral("Shape%1").arg(band));
-        QCOMPARE(form->bandValue()[bands::at(band)], colourIndex(colours[band - 1]) - 1);
+        QCOMPARE(form->bandValue()[band], colourIndex(colours[band - 1]) - 1);
         QCOMPARE(shape->isVisible(), band <= bandCount);
         QCOMPARE(testsupport::pixel(shape, shape->rect().center()), testsupport::pixel(swatch, { 4, 8 }));
         QCOMPARE(QAccessible::queryAccessibleInterface(shape)->text(QAccessible::Name),

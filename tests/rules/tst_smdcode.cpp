@@ -1,4 +1,4 @@
-#include "smd/smdcode.h"
+#include "rules/smdcode.h"
 #include "table.h"
 
 #include <limits>

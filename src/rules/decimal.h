@@ -15,6 +15,9 @@ struct Decimal {
     friend bool operator==(const Decimal &, const Decimal &) = default;
 };
 
+// The same value without trailing zeros in its mantissa, moved into the exponent; zero is {0, 0}.
+Decimal withoutTrailingZeros(Decimal value);
+
 // Writes a value as the program shows it: no digit grouping, no trailing zeros in the fraction, no
 // separator when whole, a 0 before the separator below one, a leading minus when negative. Magnitudes of
 // 10^7 and more are written in scientific form (mantissa of at most seven significant digits, "E", the

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "common/decimal.h"
+#include "rules/colorcode.h"
+#include "rules/decimal.h"
 
 #include <QString>
 
-#include <array>
-#include <cstdint>
 #include <optional>
 
 namespace barvoznak::bands {
@@ -18,13 +17,10 @@ struct Readout {
     std::optional<QString> tolerance; // "±5 %" (Label10)
 };
 
-// Tolerance text of a band code value, if that colour carries one.
-std::optional<QString> toleranceText(int code);
-
 // Reads the bands as the resistor is marked: three or four bands are two digits and a multiplier, five
 // bands three digits and a multiplier; the tolerance comes from band 4 (four bands) or band 5 (five).
 // Digits are the code values as written (a value of 10 or 11 writes two characters), so no state reads
 // outside the tables.
-Readout readBands(int bandCount, const std::array<std::uint8_t, 5> &bandValue, const QString &decimalSeparator);
+Readout readBands(int bandCount, const BandBytes &bandValue, const QString &decimalSeparator);
 
 } // namespace barvoznak::bands

@@ -1,10 +1,12 @@
-#include "bands/readout.h"
+#include "app/design.h"
+#include "rules/readout.h"
 #include "table.h"
 
 #include <cmath>
 
 using namespace barvoznak::bands;
-using BandValues = std::array<std::uint8_t, 5>;
+using barvoznak::design::buttonShown;
+using BandValues = BandBytes;
 
 class TestReadout : public QObject {
     Q_OBJECT
@@ -45,7 +47,7 @@ void TestReadout::examples()
     QFETCH(QString, readout);
     BandValues v {};
     for (int band = 1; const QString &name : bands.split(u','))
-        v[at(band++)] = std::uint8_t(colourIndex(name) - 1);
+        v[band++] = std::uint8_t(colourIndex(name) - 1);
     const Readout r = readBands(bandCount, v, QStringLiteral(","));
     const QString kept = QStringLiteral("-");
     QCOMPARE(QStringList({ r.marking.value_or(kept), r.value.value_or(kept), r.tolerance.value_or(kept) }),
@@ -63,7 +65,7 @@ void TestReadout::everyStateTheButtonsMake()
             BandValues v {};
             bool offered = true;
             for (int band = 1, rest = n; band <= 5; ++band, rest /= 12) {
-                v[at(band)] = std::uint8_t(rest % 12);
+                v[band] = std::uint8_t(rest % 12);
                 offered
                     = offered && (band > bandCount ? rest % 12 == 0 : buttonShown(bandCount, band, rest % 12 + 1));
             }
@@ -73,8 +75,8 @@ void TestReadout::everyStateTheButtonsMake()
             QVERIFY(r.value && r.marking && r.tolerance);
             double ohms = 0;
             for (int band = 1; band <= digitBands; ++band)
-                ohms = ohms * 10 + v[at(band)];
-            const int code = v[at(digitBands + 1)];
+                ohms = ohms * 10 + v[band];
+            const int code = v[digitBands + 1];
             ohms *= std::pow(10.0, code <= 9 ? code : 9 - code);
             const double scale = std::pow(1000.0, units.indexOf(r.value->section(u' ', 1).toLower()));
             const double value = r.value->section(u' ', 0, 0).replace(u',', u'.').toDouble();

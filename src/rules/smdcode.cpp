@@ -1,5 +1,7 @@
 #include "smdcode.h"
 
+#include <QList>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -42,7 +44,7 @@ constexpr std::array<MultiplierRow, 10> kMultiplierRows { {
 } };
 
 // Beyond this the value is nonsense anyway; the bound keeps every later exponent sum far from overflow.
-constexpr long long kExponentLimit = 100000;
+constexpr int kExponentLimit = 100000;
 constexpr std::int64_t kMantissaMax = std::numeric_limits<std::int64_t>::max();
 
 bool isAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -52,20 +54,15 @@ char16_t asciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c +
 // Value of c as a digit of the radix (8 or 16), or -1.
 int radixDigit(char16_t c, int radix)
 {
-    int d = -1;
-    if (isAsciiDigit(c))
-        d = c - u'0';
-    else if (asciiLower(c) >= u'a' && asciiLower(c) <= u'f')
-        d = asciiLower(c) - u'a' + 10;
+    const char16_t lower = asciiLower(c);
+    const int d = isAsciiDigit(c) ? c - u'0' : lower >= u'a' && lower <= u'f' ? lower - u'a' + 10 : -1;
     return d < radix ? d : -1;
 }
 
 // Index just past the character starting at i: two code units for a surrogate pair, else one.
 qsizetype nextCharacter(QStringView text, qsizetype i)
 {
-    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-        return i + 2;
-    return i + 1;
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? i + 2 : i + 1;
 }
 
 // Index where the first `count` characters end (the text's size when it is shorter).
@@ -77,17 +74,94 @@ qsizetype characterEnd(QStringView text, qsizetype count)
     return end;
 }
 
-// Removes trailing zeros into the exponent, clamps the exponent and applies the sign.
+// Clamps the exponent, moves trailing zeros into it and applies the sign.
 Decimal finish(std::int64_t magnitude, long long exponent, bool negative)
 {
-    if (magnitude == 0)
-        return {};
-    while (magnitude % 10 == 0) {
-        magnitude /= 10;
-        ++exponent;
+    // Twice the limit keeps the exponent an int while the trailing zeros still move it.
+    const Decimal d = withoutTrailingZeros(
+        { magnitude, static_cast<int>(std::clamp<long long>(exponent, -2 * kExponentLimit, 2 * kExponentLimit)) });
+    return { negative ? -d.mantissa : d.mantissa, std::clamp(d.exponent, -kExponentLimit, kExponentLimit) };
+}
+
+// The text without its blanks (they may stand anywhere, even between digits: "4 7" is 47), read from the
+// left; past its end it reads '\0'.
+struct Reader {
+    std::u16string text;
+    std::size_t at = 0;
+
+    char16_t peek(std::size_t ahead = 0) const { return at + ahead < text.size() ? text[at + ahead] : u'\0'; }
+    void skip(std::size_t count = 1) { at += count; }
+    // Takes a + or - if one stands next: whether it was a minus.
+    bool takeSign()
+    {
+        const bool minus = peek() == u'-';
+        if (minus || peek() == u'+')
+            skip();
+        return minus;
     }
-    exponent = std::clamp(exponent, -kExponentLimit, kExponentLimit);
-    return { negative ? -magnitude : magnitude, static_cast<int>(exponent) };
+};
+
+// &H or &O and the digits of that radix; another radix reads 0. Too many digits saturate rather than wrap.
+Decimal readRadixNumber(Reader &in)
+{
+    const char16_t prefix = asciiLower(in.peek(1));
+    const int radix = prefix == u'h' ? 16 : prefix == u'o' ? 8 : 0;
+    if (radix == 0)
+        return {};
+    in.skip(2);
+    std::int64_t magnitude = 0;
+    for (int d = radixDigit(in.peek(), radix); d >= 0; in.skip(), d = radixDigit(in.peek(), radix))
+        magnitude = magnitude > (kMantissaMax - d) / radix ? kMantissaMax : magnitude * radix + d;
+    return finish(magnitude, 0, false);
+}
+
+// Decimal digits with at most one period. Digits are kept while they fit in int64; later whole digits only
+// scale, later fraction digits drop.
+struct Digits {
+    std::int64_t magnitude = 0;
+    long long exponent = 0;
+    bool any = false;
+};
+
+Digits readDigits(Reader &in)
+{
+    Digits read;
+    bool point = false, full = false;
+    for (;; in.skip()) {
+        const char16_t c = in.peek();
+        if (c == u'.' && !point) {
+            point = true;
+            continue;
+        }
+        if (!isAsciiDigit(c))
+            return read;
+        read.any = true;
+        const int d = c - u'0';
+        if (!full && read.magnitude <= (kMantissaMax - d) / 10) {
+            read.magnitude = read.magnitude * 10 + d;
+            if (point)
+                --read.exponent;
+        } else {
+            full = true;
+            if (!point)
+                ++read.exponent;
+        }
+    }
+}
+
+// An E or D exponent with its sign; an E or D without digits after it adds nothing: "1E" is 1.
+long long readExponent(Reader &in)
+{
+    if (const char16_t e = asciiLower(in.peek()); e != u'e' && e != u'd')
+        return 0;
+    in.skip();
+    const bool negative = in.takeSign();
+    long long written = 0;
+    for (; isAsciiDigit(in.peek()); in.skip()) {
+        if (written <= 10 * kExponentLimit) // far past the clamp already; stop growing
+            written = written * 10 + (in.peek() - u'0');
+    }
+    return negative ? -written : written;
 }
 
 // "4R7", "R47", "47R": digits and exactly one R, read as ohms with R as the decimal point.
@@ -114,89 +188,20 @@ std::optional<Decimal> readRNotation(QStringView code)
 
 Decimal readNumber(QStringView text)
 {
-    // Blanks may stand anywhere, even between digits ("4 7" is 47), so they go before reading.
-    std::u16string s;
-    s.reserve(static_cast<std::size_t>(text.size()));
-    for (const QChar c : text) {
+    Reader in;
+    for (const QChar c : text)
         if (c != u' ' && c != u'\t' && c != u'\n')
-            s += c.unicode();
-    }
-    std::size_t i = 0;
-    const auto at = [&s](std::size_t k) -> char16_t { return k < s.size() ? s[k] : u'\0'; };
-
-    if (at(0) == u'&') {
-        const char16_t prefix = asciiLower(at(1));
-        const int radix = prefix == u'h' ? 16 : prefix == u'o' ? 8 : 0;
-        if (radix == 0)
-            return {};
-        // Too many digits for int64 saturate rather than wrap.
-        std::int64_t magnitude = 0;
-        for (i = 2; radixDigit(at(i), radix) >= 0; ++i) {
-            const int d = radixDigit(at(i), radix);
-            magnitude = magnitude > (kMantissaMax - d) / radix ? kMantissaMax : magnitude * radix + d;
-        }
-        return finish(magnitude, 0, false);
-    }
-
-    bool negative = false;
-    if (at(i) == u'+' || at(i) == u'-') {
-        negative = at(i) == u'-';
-        ++i;
-    }
-    // Digits are kept while they fit in int64; later whole digits only scale, later fraction digits drop.
-    std::int64_t magnitude = 0;
-    long long exponent = 0;
-    bool anyDigit = false, point = false, full = false;
-    for (;; ++i) {
-        const char16_t c = at(i);
-        if (c == u'.' && !point) {
-            point = true;
-            continue;
-        }
-        if (!isAsciiDigit(c))
-            break;
-        anyDigit = true;
-        const int d = c - u'0';
-        if (!full && magnitude <= (kMantissaMax - d) / 10) {
-            magnitude = magnitude * 10 + d;
-            if (point)
-                --exponent;
-        } else {
-            full = true;
-            if (!point)
-                ++exponent;
-        }
-    }
-    if (!anyDigit)
+            in.text += c.unicode();
+    if (in.peek() == u'&')
+        return readRadixNumber(in);
+    const bool negative = in.takeSign();
+    const Digits digits = readDigits(in);
+    if (!digits.any)
         return {};
-
-    // An E or D without digits after it (and its sign) is not part of the number: "1E" is 1.
-    if (const char16_t e = asciiLower(at(i)); e == u'e' || e == u'd') {
-        std::size_t k = i + 1;
-        bool expNegative = false;
-        if (at(k) == u'+' || at(k) == u'-') {
-            expNegative = at(k) == u'-';
-            ++k;
-        }
-        long long written = 0;
-        for (; isAsciiDigit(at(k)); ++k) {
-            if (written <= 10 * kExponentLimit) // far past the clamp already; stop growing
-                written = written * 10 + (at(k) - u'0');
-        }
-        exponent += expNegative ? -written : written;
-    }
-    return finish(magnitude, exponent, negative);
+    return finish(digits.magnitude, digits.exponent + readExponent(in), negative);
 }
 
 int codeLength(CodeForm form) { return form == CodeForm::ThreeChar ? 3 : 4; }
-
-int characterCount(QStringView text)
-{
-    qsizetype count = 0;
-    for (qsizetype i = 0; i < text.size(); i = nextCharacter(text, i))
-        ++count;
-    return static_cast<int>(std::min<qsizetype>(count, std::numeric_limits<int>::max()));
-}
 
 QString cutBack(const QString &text, CodeForm form)
 {
@@ -207,7 +212,8 @@ QString cutBack(const QString &text, CodeForm form)
 std::optional<QString> decode(QStringView code, CodeForm form, const QString &decimalSeparator)
 {
     const int length = codeLength(form);
-    if (characterCount(code) != length)
+    // Characters are code points; a lone surrogate counts as one as well.
+    if (code.toUcs4().size() != length)
         return std::nullopt;
 
     const auto scaleOf

@@ -1,6 +1,6 @@
 #include "readout.h"
 
-#include "bands/colorcode.h"
+#include "rules/colorcode.h"
 
 namespace barvoznak::bands {
 
@@ -44,36 +44,12 @@ constexpr std::array<MultiplierRow, 12> kThreeDigitRows { {
     { -2, " ohmů", "1R23" },
 } };
 
-struct ToleranceRow {
-    int code;
-    const char *text;
-};
-
-constexpr std::array<ToleranceRow, 8> kTolerances { {
-    { 1, "±1 %" },
-    { 2, "±2 %" },
-    { 5, "±0.5 %" },
-    { 6, "±0.25 %" },
-    { 7, "±0.1 %" },
-    { 8, "±0.05 %" },
-    { 10, "±5 %" },
-    { 11, "±10 %" },
-} };
-
 // Three bands carry no tolerance band, which the colour code reads as ±20 %.
 constexpr const char *kNoToleranceBand = "±20 %";
 
 } // namespace
 
-std::optional<QString> toleranceText(int code)
-{
-    for (const auto &row : kTolerances)
-        if (row.code == code)
-            return QString::fromUtf8(row.text);
-    return std::nullopt;
-}
-
-Readout readBands(int bandCount, const std::array<std::uint8_t, 5> &bandValue, const QString &decimalSeparator)
+Readout readBands(int bandCount, const BandBytes &bandValue, const QString &decimalSeparator)
 {
     // Per band count: how many digit bands, where the multiplier and the tolerance stand (0: no tolerance
     // band, read as the colour code's ±20 %), and the multiplier table.
@@ -92,19 +68,21 @@ Readout readBands(int bandCount, const std::array<std::uint8_t, 5> &bandValue, c
     if (bandCount < 3 || bandCount > 5)
         return r;
     const Mode &mode = kModes[static_cast<std::size_t>(bandCount - 3)];
-    r.tolerance = mode.toleranceBand == 0 ? QString::fromUtf8(kNoToleranceBand)
-                                          : toleranceText(bandValue[at(mode.toleranceBand)]);
+    // The band's colour is its code value plus 1.
+    if (const char *tolerance
+        = mode.toleranceBand == 0 ? kNoToleranceBand : toleranceOf(bandValue[mode.toleranceBand] + 1))
+        r.tolerance = QString::fromUtf8(tolerance);
 
-    const std::size_t multiplier = bandValue[at(mode.multiplierBand)];
+    const std::size_t multiplier = bandValue[mode.multiplierBand];
     if (multiplier >= mode.rows.size())
         return r;
     const MultiplierRow &row = mode.rows[multiplier];
 
     QString digits[3];
     QString digitText;
-    for (int i = 0; i < mode.digitCount; ++i) {
-        digits[i] = QString::number(bandValue[static_cast<std::size_t>(i)]);
-        digitText += digits[i];
+    for (int band = 1; band <= mode.digitCount; ++band) {
+        digits[band - 1] = QString::number(bandValue[band]);
+        digitText += digits[band - 1];
     }
 
     QString marking;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/decimal.h"
+#include "rules/decimal.h"
 
 #include <QString>
 #include <QStringView>
@@ -19,9 +19,6 @@ enum class CodeForm { ThreeChar, FourChar };
 
 // Number of characters a full code of this form has: 3 or 4.
 int codeLength(CodeForm form);
-
-// Number of Unicode code points; a surrogate pair is one character, a lone surrogate is one as well.
-int characterCount(QStringView text);
 
 // The first codeLength characters of a longer text, else the text unchanged. Never splits a surrogate pair.
 QString cutBack(const QString &text, CodeForm form);
