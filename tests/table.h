@@ -1,17 +1,19 @@
 #pragma once
 
-#include "rules/colorcode.h"
-
+#include <QList>
 #include <QTest>
 
-// One row of a data table on one line; C strings fill QString columns as UTF-8.
-template <typename... Cells> void row(const char *tag, Cells... cells) { (QTest::newRow(tag) << ... << cells); }
+// The colours of the code in its order, black (1) to silver (12), as the rows name them: a misspelt colour
+// does not compile.
+enum class Colour { black = 1, brown, red, orange, yellow, green, blue, violet, grey, white, gold, silver };
+using Colours = QList<Colour>; // from band 1
+Q_DECLARE_METATYPE(Colours)
 
-// A band colour by the English name the tables write it with ("brown"); any other word is no colour (13).
-inline int colourIndex(QStringView name)
+// A data table whose rows are one struct, with a tag and a named, typed field for each column; the test
+// function reads its case with QFETCH(Row, row).
+template <typename Row, std::size_t N> void rows(const Row (&table)[N])
 {
-    int c = 1;
-    while (c <= barvoznak::bands::kColorCount && name != QLatin1String(barvoznak::bands::colorInfo(c).name))
-        ++c;
-    return c;
+    QTest::addColumn<Row>("row");
+    for (const Row &row : table)
+        QTest::newRow(row.tag) << row;
 }

@@ -1,8 +1,37 @@
-# Starts the program for two seconds with Qt's own options for a style sheet that cannot be read and a
-# mirrored layout. Had Qt been handed them, it would complain that it cannot load the style sheet.
+# The program takes no arguments, and none of Qt's own reach it. It starts twice on Qt's minimal platform,
+# which writes each painted frame into the working folder: once bare, once with Qt's options for another
+# platform, a style sheet that cannot be read and a mirrored layout. Had Qt been handed them, the program
+# would not start (no such platform) or its window would look different (mirrored). Each run must still be
+# going when its time is up and have painted its window, so a crash or a start that never finishes fails too.
 # EMULATOR runs a program built for another system (Wine for Windows), where there is one.
-execute_process(COMMAND ${EMULATOR} "${PROGRAM}" -stylesheet /nonexistent/barvoznak.qss -reverse
-    TIMEOUT 2 OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(err MATCHES "barvoznak\\.qss|stylesheet")
-    message(FATAL_ERROR "The program passed its arguments on to Qt:\n${err}")
+if(EMULATOR)
+    set(seconds 15)
+else()
+    set(seconds 3)
+endif()
+set(ENV{QT_QPA_PLATFORM} minimal)
+set(ENV{QT_DEBUG_BACKINGSTORE} 1)
+set(ENV{WINEQT_QPA_PLATFORM} minimal)
+set(ENV{WINEQT_DEBUG_BACKINGSTORE} 1)
+foreach(run bare with-options)
+    set(folder "${CMAKE_CURRENT_BINARY_DIR}/no-arguments-${run}")
+    file(REMOVE_RECURSE "${folder}")
+    file(MAKE_DIRECTORY "${folder}")
+    set(arguments)
+    if(run STREQUAL "with-options")
+        set(arguments -platform nonexistent -stylesheet /nonexistent/barvoznak.qss -reverse)
+    endif()
+    execute_process(COMMAND ${EMULATOR} "${PROGRAM}" ${arguments} WORKING_DIRECTORY "${folder}"
+        TIMEOUT ${seconds} RESULT_VARIABLE result ERROR_VARIABLE err)
+    if(NOT result MATCHES "timeout")
+        message(FATAL_ERROR "The program (${run}) ended before ${seconds} s were up (${result}):\n${err}")
+    endif()
+    if(NOT EXISTS "${folder}/output0000.png")
+        message(FATAL_ERROR "The program (${run}) painted no window in ${seconds} s:\n${err}")
+    endif()
+    file(SHA256 "${folder}/output0000.png" frame-${run})
+endforeach()
+if(NOT frame-bare STREQUAL frame-with-options)
+    message(FATAL_ERROR "Qt's options changed the window: compare the first frames (output0000.png) in "
+        "${CMAKE_CURRENT_BINARY_DIR}/no-arguments-bare and -with-options")
 endif()

@@ -6,113 +6,120 @@
 using namespace barvoznak::smd;
 using barvoznak::Decimal;
 
-Q_DECLARE_METATYPE(barvoznak::Decimal)
-
 static const QString kEmoji = QStringLiteral("😀"); // one character, two UTF-16 code units
+
+struct Reading {
+    const char *tag;
+    QString text;
+    Decimal read; // mantissa without trailing zeros, exponent
+    QString written; // with a comma; the same with a period elsewhere
+};
+Q_DECLARE_METATYPE(Reading)
+
+struct Code {
+    const char *tag;
+    CodeForm form;
+    QString code;
+    QString caption; // empty: no full-length code, the result stays
+};
+Q_DECLARE_METATYPE(Code)
 
 class TestSmdCode : public QObject {
     Q_OBJECT
 private slots:
-    void readNumber_data();
-    void readNumber();
-    void decode_data();
-    void decode();
-};
-
-void TestSmdCode::readNumber_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<Decimal>("read"); // mantissa without trailing zeros, exponent
-    QTest::addColumn<QString>("written"); // with a comma; the same with a period elsewhere
-    const qint64 max = std::numeric_limits<qint64>::max();
-    row("blank, tab and line feed ignored anywhere", "\t4 \n7", Decimal { 47 }, "47");
-    row("carriage return stops", "4\r7", Decimal { 4 }, "4");
-    row("plus sign and a bare fraction", "+.5", Decimal { 5, -1 }, "0,5");
-    row("two signs read 0", "+-5", Decimal {}, "0");
-    row("second period stops", "1.2.3", Decimal { 12, -1 }, "1,2");
-    row("emoji stops", QString("4" + kEmoji + "7"), Decimal { 4 }, "4");
-    row("E with a signed exponent", "2.5E+03", Decimal { 25, 2 }, "2500");
-    row("D with a negative exponent, leading zeros", "-1d-4", Decimal { -1, -4 }, "-0,0001");
-    row("E without digits is no exponent", "1E-", Decimal { 1 }, "1");
-    row("octal", "&O17", Decimal { 15 }, "15");
-    row("8 is no octal digit", "&O18", Decimal { 1 }, "1");
-    row("unknown radix reads 0", "&B1", Decimal {}, "0");
-    row("scientific with a fraction", "-15E7", Decimal { -15, 7 }, "-1,5E+08");
-    row("three exponent digits", "1E100", Decimal { 1, 100 }, "1E+100");
-    row("seven digits, half rounds up", "12345675", Decimal { 12345675 }, "1,234568E+07");
-    row("seven digits, below half rounds down", "123456749", Decimal { 123456749 }, "1,234567E+08");
-    row("rounding carries into a new digit", "99999999", Decimal { 99999999 }, "1E+08");
-    row("largest int64", "9223372036854775807", Decimal { max }, "9,223372E+18");
-    row("digits past int64 only scale", "92233720368547758091", Decimal { 92233720368547758, 3 }, "9,223372E+19");
-    row("hex past int64 saturates", "&H8000000000000001", Decimal { max }, "9,223372E+18");
-    row("huge exponent clamped", "-1E-999999999999999999999", Decimal { -1, -100000 },
-        QString("-0," + QString(99999, u'0') + "1"));
-    row("a megabyte of nines", QString(1 << 20, u'9'), Decimal { 999999999999999999, 100000 }, "1E+100018");
-}
-
-// Reading a number from text and writing it as the program shows it.
-void TestSmdCode::readNumber()
-{
-    QFETCH(QString, text);
-    QFETCH(Decimal, read);
-    QFETCH(QString, written);
-    QCOMPARE(barvoznak::smd::readNumber(text), read);
-    QCOMPARE(barvoznak::writeNumber(read, QStringLiteral(",")), written);
-    QCOMPARE(barvoznak::writeNumber(read, QStringLiteral(".")), written.replace(u',', u'.'));
-}
-
-void TestSmdCode::decode_data()
-{
-    QTest::addColumn<int>("form"); // 3 or 4 characters
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("caption"); // empty: no full-length code, the result stays
-    // Every multiplier digit of both forms: the unit follows the digit, value × 10^digit ohms.
-    const char *scale[] = { "10 ohmu", "100 ohmu", "1 kiloohmu", "10 kiloohmu", "100 kiloohmu", "1 megaohmu",
-        "10 megaohmu", "100 megaohmu", "1 gigaohmu", "10 gigaohmu", "100 gigaohmu" };
-    for (int m = 0; m < 10; ++m) {
-        row(qPrintable(QStringLiteral("10%1").arg(m)), 3, QStringLiteral("10%1").arg(m), scale[m]);
-        row(qPrintable(QStringLiteral("100%1").arg(m)), 4, QStringLiteral("100%1").arg(m), scale[m + 1]);
+    void readNumber_data()
+    {
+        const qint64 max = std::numeric_limits<qint64>::max();
+        const Reading table[] {
+            { "blank, tab and line feed ignored anywhere", "\t4 \n7", { 47 }, "47" },
+            { "carriage return stops", "4\r7", { 4 }, "4" },
+            { "plus sign and a bare fraction", "+.5", { 5, -1 }, "0,5" },
+            { "two signs read 0", "+-5", {}, "0" },
+            { "second period stops", "1.2.3", { 12, -1 }, "1,2" },
+            { "emoji stops", "4" + kEmoji + "7", { 4 }, "4" },
+            { "E with a signed exponent", "2.5E+03", { 25, 2 }, "2500" },
+            { "D with a negative exponent, leading zeros", "-1d-4", { -1, -4 }, "-0,0001" },
+            { "E without digits is no exponent", "1E-", { 1 }, "1" },
+            { "octal", "&O17", { 15 }, "15" },
+            { "8 is no octal digit", "&O18", { 1 }, "1" },
+            { "unknown radix reads 0", "&B1", {}, "0" },
+            { "scientific with a fraction", "-15E7", { -15, 7 }, "-1,5E+08" },
+            { "three exponent digits", "1E100", { 1, 100 }, "1E+100" },
+            { "seven digits, half rounds up", "12345675", { 12345675 }, "1,234568E+07" },
+            { "seven digits, below half rounds down", "123456749", { 123456749 }, "1,234567E+08" },
+            { "rounding carries into a new digit", "99999999", { 99999999 }, "1E+08" },
+            { "largest int64", "9223372036854775807", { max }, "9,223372E+18" },
+            { "digits past int64 only scale", "92233720368547758091", { 92233720368547758, 3 }, "9,223372E+19" },
+            { "hex past int64 saturates", "&H8000000000000001", { max }, "9,223372E+18" },
+            { "huge exponent clamped", "-1E-999999999999999999999", { -1, -100000 },
+                "-0," + QString(99999, u'0') + "1" },
+            { "a megabyte of nines", QString(1 << 20, u'9'), { 999999999999999999, 100000 }, "1E+100018" },
+        };
+        rows(table);
     }
-    row("000", 3, "000", "0 ohmu");
-    row("472", 3, "472", "4,7 kiloohmu");
-    row("012 keeps the multiplier's unit", 3, "012", "0,1 kiloohmu");
-    row("842", 3, "842", "8,4 kiloohmu");
-    row("999", 3, "999", "99 gigaohmu");
-    row("47x: a letter multiplier reads 0", 3, "47x", "47 ohmu");
-    row("-12", 3, "-12", "-0,1 kiloohmu");
-    row("003", 3, "003", "0 kiloohmu");
-    row("0000", 4, "0000", "0 ohmu");
-    row("4701", 4, "4701", "4,7 kiloohmu");
-    row("0101", 4, "0101", "0,1 kiloohmu");
-    row("2204", 4, "2204", "2,2 megaohmu");
-    row("1.52: the period is a decimal point", 4, "1.52", "0,15 kiloohmu");
-    row("1,52: a comma is none", 4, "1,52", "0,1 kiloohmu");
-    row("9999", 4, "9999", "999 gigaohmu");
-    // R stands for the decimal point of a value in ohms when it is the code's one letter.
-    row("4R7", 3, "4R7", "4,7 ohmu");
-    row("R47", 3, "R47", "0,47 ohmu");
-    row("4R70", 4, "4R70", "4,7 ohmu");
-    row("R100", 4, "R100", "0,1 ohmu");
-    row("two R are no R-notation", 4, "1R2R", "1 ohmu");
-    // Characters are counted as code points, and a lone surrogate is one of its own.
-    row("an emoji is one character", 3, QString("4" + kEmoji + "2"), "0,4 kiloohmu");
-    row("a lone surrogate is one character", 3, QStringLiteral("47") + QChar(0xD83D), "47 ohmu");
-    row("low before high surrogate is two", 3, QString(QChar(0xDC00)) + QChar(0xD83D) + u'1', "0 ohmu");
-    row("hexadecimal value, the first letter digit", 4, "&hA2", "1 kiloohmu");
-    row("just below ten million", 4, "1E69", "1000000 gigaohmu");
-    row("ten million is scientific", 4, "1E79", "1E+07 gigaohmu");
-    row("too short", 4, "4R7", "");
-    row("too long", 3, "4702", "");
-}
+    // Reading a number from text and writing it as the program shows it.
+    void readNumber()
+    {
+        QFETCH(Reading, row);
+        QCOMPARE(barvoznak::smd::readNumber(row.text), row.read);
+        QCOMPARE(barvoznak::writeNumber(row.read, QStringLiteral(",")), row.written);
+        QCOMPARE(barvoznak::writeNumber(row.read, QStringLiteral(".")), row.written.replace(u',', u'.'));
+    }
 
-void TestSmdCode::decode()
-{
-    QFETCH(int, form);
-    QFETCH(QString, code);
-    QFETCH(QString, caption);
-    const CodeForm codeForm = form == 3 ? CodeForm::ThreeChar : CodeForm::FourChar;
-    QCOMPARE(barvoznak::smd::decode(code, codeForm, QStringLiteral(",")).value_or(QString()), caption);
-}
+    void decode_data()
+    {
+        QTest::addColumn<Code>("row");
+        // Every multiplier digit of both forms: the unit follows the digit, value × 10^digit ohms.
+        const char *scale[] { "10 ohmu", "100 ohmu", "1 kiloohmu", "10 kiloohmu", "100 kiloohmu", "1 megaohmu",
+            "10 megaohmu", "100 megaohmu", "1 gigaohmu", "10 gigaohmu", "100 gigaohmu" };
+        for (int m = 0; m < 10; ++m) {
+            const QString three = QStringLiteral("10%1").arg(m), four = QStringLiteral("100%1").arg(m);
+            QTest::newRow(qPrintable(three)) << Code { nullptr, CodeForm::ThreeChar, three, scale[m] };
+            QTest::newRow(qPrintable(four)) << Code { nullptr, CodeForm::FourChar, four, scale[m + 1] };
+        }
+        const CodeForm three = CodeForm::ThreeChar, four = CodeForm::FourChar;
+        for (const Code &row : std::initializer_list<Code> {
+                 { "000", three, "000", "0 ohmu" },
+                 { "472", three, "472", "4,7 kiloohmu" },
+                 { "012 keeps the multiplier's unit", three, "012", "0,1 kiloohmu" },
+                 { "842", three, "842", "8,4 kiloohmu" },
+                 { "999", three, "999", "99 gigaohmu" },
+                 { "47x: a letter multiplier reads 0", three, "47x", "47 ohmu" },
+                 { "-12", three, "-12", "-0,1 kiloohmu" },
+                 { "003", three, "003", "0 kiloohmu" },
+                 { "0000", four, "0000", "0 ohmu" },
+                 { "4701", four, "4701", "4,7 kiloohmu" },
+                 { "0101", four, "0101", "0,1 kiloohmu" },
+                 { "2204", four, "2204", "2,2 megaohmu" },
+                 { "1.52: the period is a decimal point", four, "1.52", "0,15 kiloohmu" },
+                 { "1,52: a comma is none", four, "1,52", "0,1 kiloohmu" },
+                 { "9999", four, "9999", "999 gigaohmu" },
+                 // R stands for the decimal point of a value in ohms when it is the code's one letter.
+                 { "4R7", three, "4R7", "4,7 ohmu" },
+                 { "R47", three, "R47", "0,47 ohmu" },
+                 { "4r7: r in lower case too", three, "4r7", "4,7 ohmu" },
+                 { "4R70", four, "4R70", "4,7 ohmu" },
+                 { "R100", four, "R100", "0,1 ohmu" },
+                 { "two R are no R-notation", four, "1R2R", "1 ohmu" },
+                 // Characters are counted as code points, and a lone surrogate is one of its own.
+                 { "an emoji is one character", three, "4" + kEmoji + "2", "0,4 kiloohmu" },
+                 { "a lone surrogate is one character", three, "47" + QString(QChar(0xD83D)), "47 ohmu" },
+                 { "low before high surrogate is two", three, QString(QChar(0xDC00)) + QChar(0xD83D) + u'1',
+                     "0 ohmu" },
+                 { "hexadecimal value, the first letter digit", four, "&hA2", "1 kiloohmu" },
+                 { "just below ten million", four, "1E69", "1000000 gigaohmu" },
+                 { "ten million is scientific", four, "1E79", "1E+07 gigaohmu" },
+                 { "too short", four, "4R7", "" },
+                 { "too long", three, "4702", "" },
+             })
+            QTest::newRow(row.tag) << row;
+    }
+    void decode()
+    {
+        QFETCH(Code, row);
+        QCOMPARE(barvoznak::smd::decode(row.code, row.form, QStringLiteral(",")).value_or(QString()), row.caption);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSmdCode)
 #include "tst_smdcode.moc"
