@@ -415,13 +415,15 @@ private slots:
                 QVERIFY2(c->fontMetrics().horizontalAdvance(text) <= c->width(), qPrintable(c->objectName()));
                 const QFontInfo found(c->font());
                 const bool bold = bold13.contains(c->objectName()) || c->objectName() == QLatin1String("Label20");
+                const int pixels = bold13.contains(c->objectName()) ? 13 : 11;
                 const bool shows = !text.isEmpty() || qobject_cast<QLineEdit *>(c) || qobject_cast<QGroupBox *>(c);
-                if (shows
-                    && (found.bold() != bold || found.pixelSize() != (bold13.contains(c->objectName()) ? 13 : 11)))
-                    wrongFaces << QStringLiteral("page %1, %2: %3%4 %5 px")
+                if (shows && (found.bold() != bold || found.pixelSize() != pixels))
+                    wrongFaces << QStringLiteral("page %1, %2: %3 %4 %5 px, designed %6 %7 px")
                                       .arg(page + 1)
-                                      .arg(c->objectName(), found.family(), found.bold() ? " bold" : "")
-                                      .arg(found.pixelSize());
+                                      .arg(c->objectName(), found.family(), found.bold() ? "bold" : "regular")
+                                      .arg(found.pixelSize())
+                                      .arg(bold ? "bold" : "regular")
+                                      .arg(pixels);
             }
         }
         QVERIFY2(wrongFaces.isEmpty(), qPrintable(wrongFaces.join(QStringLiteral("; "))));
