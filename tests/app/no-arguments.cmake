@@ -7,7 +7,7 @@
 if(EMULATOR)
     set(seconds 15)
 else()
-    set(seconds 3)
+    set(seconds 5)
 endif()
 set(ENV{QT_QPA_PLATFORM} minimal)
 set(ENV{QT_DEBUG_BACKINGSTORE} 1)
