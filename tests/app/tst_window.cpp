@@ -260,6 +260,17 @@ private slots:
         QVERIFY(qAbs(2 * label9->x() + label9->width() - centre) <= 1);
     }
 
+    // A colour button sinks while it is pressed: a dark edge runs inside its shadow.
+    void colourButtonSinks()
+    {
+        QPushButton *b = button(1, brown);
+        const QRgb raised = pixel(b, { 1, 1 });
+        QTest::mousePress(b, Qt::LeftButton);
+        const QRgb sunk = pixel(b, { 1, 1 });
+        QTest::mouseRelease(b, Qt::LeftButton);
+        QVERIFY(sunk != raised);
+    }
+
     void smdPage_data()
     {
         QTest::addColumn<QLocale>("locale");
@@ -451,7 +462,7 @@ private slots:
 
     // A screen reader names each code box by the label in front of it and describes it by its frame's
     // caption; the value it decodes into is found from the box, and the box from the value, which
-    // "Hodnota :" labels.
+    // "Hodnota :" labels. The web address is a link that gives its address as its description.
     void codeBoxesAreAnnounced()
     {
         const auto a = [this](const char *name) { return QAccessible::queryAccessibleInterface(find(name)); };
@@ -467,6 +478,7 @@ private slots:
         }
         QCOMPARE(a("Label25")->role(), QAccessible::Link);
         QCOMPARE(a("Label25")->text(QAccessible::Description), about::webUrl());
+        QCOMPARE(a("Label25")->text(QAccessible::Value), QString()); // the address is read once
     }
 
     // Qt's own texts are Czech too, whatever the system's language: a right click in a code box offers its

@@ -41,6 +41,7 @@ private slots:
             { "D with a negative exponent, leading zeros", "-1d-4", { -1, -4 }, "-0,0001" },
             { "E without digits is no exponent", "1E-", { 1 }, "1" },
             { "octal", "&O17", { 15 }, "15" },
+            { "the last hexadecimal digit in either case", "&hfF", { 255 }, "255" },
             { "8 is no octal digit", "&O18", { 1 }, "1" },
             { "unknown radix reads 0", "&B1", {}, "0" },
             { "scientific with a fraction", "-15E7", { -15, 7 }, "-1,5E+08" },
