@@ -32,15 +32,11 @@ struct DesignedColour {
     QRgb rgb;
     const char *caption;
 };
-static DesignedColour designed(Colour c)
-{
-    static const DesignedColour colours[] { { qRgb(0, 0, 0), "Černá" }, { qRgb(192, 64, 0), "Hnědá" },
-        { qRgb(255, 0, 0), "Červená" }, { qRgb(255, 128, 0), "Oranžová" }, { qRgb(255, 255, 0), "Žlutá" },
-        { qRgb(0, 255, 0), "Zelená" }, { qRgb(0, 0, 255), "Modrá" }, { qRgb(255, 0, 255), "Fialová" },
-        { qRgb(128, 128, 128), "Šedá" }, { qRgb(255, 255, 255), "Bílá" }, { qRgb(227, 203, 64), "Zlatá" },
-        { qRgb(192, 192, 192), "Stříbrná" } };
-    return colours[int(c) - 1];
-}
+static const DesignedColour kDesigned[] { {}, { qRgb(0, 0, 0), "Černá" }, { qRgb(192, 64, 0), "Hnědá" },
+    { qRgb(255, 0, 0), "Červená" }, { qRgb(255, 128, 0), "Oranžová" }, { qRgb(255, 255, 0), "Žlutá" },
+    { qRgb(0, 255, 0), "Zelená" }, { qRgb(0, 0, 255), "Modrá" }, { qRgb(255, 0, 255), "Fialová" },
+    { qRgb(128, 128, 128), "Šedá" }, { qRgb(255, 255, 255), "Bílá" }, { qRgb(227, 203, 64), "Zlatá" },
+    { qRgb(192, 192, 192), "Stříbrná" } };
 
 // The colours each band's buttons offer with three, four and five bands: a first digit never black, a digit
 // black to white, a multiplier every colour, a tolerance the eight colours that carry one.
@@ -58,11 +54,11 @@ static Colours buttonsShown(int bandCount, int band)
 enum class Option { three = 1, four, five };
 using Steps = QList<std::variant<Option, Colour>>;
 Q_DECLARE_METATYPE(Steps)
-enum class Entry { Typed, Pasted };
+enum class Entry { typed, pasted };
 Q_DECLARE_METATYPE(Entry)
 // What a user does to a control: a click, a double-click as the platform sends it, a right click, an
 // accessibility client's press action; or, in between, a click on "4 proužky", which changes the read-out.
-enum class Gesture { Click, DoubleClick, RightClick, Press, ChooseFourBands };
+enum class Gesture { click, doubleClick, rightClick, press, chooseFourBands };
 using Gestures = QList<Gesture>;
 Q_DECLARE_METATYPE(Gestures)
 
@@ -73,34 +69,26 @@ static QRgb pixel(QWidget *control, QPoint at)
     return image.pixel(at * image.devicePixelRatio());
 }
 
-// A modal message box as it was shown.
-struct SeenBox {
-    QString title, text, accessibleName;
-    bool informationWithOneOk;
-};
-
-// Runs `action`; each modal box it opens is added to `seen` and closed with a click on its OK button. A box
-// nobody can close fails the test instead of hanging it.
-static void closeMessageBoxes(QList<SeenBox> &seen, const std::function<void()> &action)
+// Runs `action`; each modal box it opens is added to `seen` (title, text), closed with a click on its OK button,
+// and must be an information box with that one button, announced by its title. A box it cannot close stalls
+// the test until its time limit ends it.
+static void closeMessageBoxes(QList<std::pair<QString, QString>> &seen, const std::function<void()> &action)
 {
-    QTimer poll, watchdog;
+    QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&seen] {
         auto *open = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!open || open->property("seen").toBool())
             return;
         open->setProperty("seen", true);
-        seen.append({ open->windowTitle(), open->text(),
-            QAccessible::queryAccessibleInterface(open)->text(QAccessible::Name),
-            open->icon() == QMessageBox::Information && open->buttons().size() == 1
-                && open->button(QMessageBox::Ok) });
+        seen.append({ open->windowTitle(), open->text() });
+        const QString announced = QAccessible::queryAccessibleInterface(open)->text(QAccessible::Name);
+        const bool informationWithOneOk = open->icon() == QMessageBox::Information
+            && open->buttons() == QList { open->button(QMessageBox::Ok) };
         QTest::mouseClick(open->buttons().constFirst(), Qt::LeftButton);
-    });
-    QObject::connect(&watchdog, &QTimer::timeout, [] {
-        if (QWidget *open = QApplication::activeModalWidget())
-            open->close();
+        QCOMPARE(announced, seen.last().first);
+        QVERIFY(informationWithOneOk);
     });
     poll.start(10);
-    watchdog.start(5000);
     action();
 }
 
@@ -134,54 +122,51 @@ public slots:
     void openUrl(const QUrl &url) { requests << url; }
 
 private slots:
-    void initTestCase() { setUpApplication(); }
+    void initTestCase()
+    {
+        setUpApplication();
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+    }
     void init()
     {
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+        requests.clear();
         QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
         form = std::make_unique<Form1>();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
-    void cleanup()
-    {
-        form.reset();
-        requests.clear();
-        QLocale::setDefault(QLocale::c());
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
+    void cleanup() { form.reset(); }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
 
     void fixedTexts_data()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("text"); // of the control the row is named after
         const auto line = [](const char *quantity, int stops, const char *value) {
             return QString(quantity + QString(stops, u'.') + value);
         };
-        row("Label20", "Label20", "Uhlíkový rezistor 0,25W - velikost 0207");
-        row("Frame1", "Frame1", "Počet proužků");
-        row("Option1", "Option1", "3 proužky");
-        row("Option2", "Option2", "4 proužky");
-        row("Option3", "Option3", "5 proužků");
-        row("Label8", "Label8", "Hodnota :");
-        row("Label4", "Label4", "Hodnota  :");
-        row("Label12", "Label12", "Hodnota :");
-        row("Label14", "Label14", line("Jm. zatížení při 70°C ", 61, "0,25W"));
-        row("Label15", "Label15", line("Rozsah hodnot  v E24 ", 29, "1ohm až 10 megaohmů"));
-        row("Label16", "Label16", line("Tolerance", 73, "±5%, ±1%"));
-        row("Label17", "Label17", line("Teplotní stabilita", 56, "±100ppm/°C"));
-        row("Label18", "Label18", line("Maximální napětí trvale", 59, "200V"));
-        row("Label19", "Label19", line("Maximílní napětí krátkodob", 52, "400V"));
-        row("Label2", "Label2", "Barvoznak v1.2.");
-        row("Label1", "Label1", QString(" v1.2." + QString(136, u' ') + "Id.:92212"));
-        row("Label22", "Label22", "Vodivka 1 - 2");
+        row("Label20", "Uhlíkový rezistor 0,25W - velikost 0207");
+        row("Frame1", "Počet proužků");
+        row("Option1", "3 proužky");
+        row("Option2", "4 proužky");
+        row("Option3", "5 proužků");
+        row("Label8", "Hodnota :");
+        row("Label4", "Hodnota  :");
+        row("Label12", "Hodnota :");
+        row("Label14", line("Jm. zatížení při 70°C ", 61, "0,25W"));
+        row("Label15", line("Rozsah hodnot  v E24 ", 29, "1ohm až 10 megaohmů"));
+        row("Label16", line("Tolerance", 73, "±5%, ±1%"));
+        row("Label17", line("Teplotní stabilita", 56, "±100ppm/°C"));
+        row("Label18", line("Maximální napětí trvale", 59, "200V"));
+        row("Label19", line("Maximílní napětí krátkodob", 52, "400V"));
+        row("Label2", "Barvoznak v1.2.");
+        row("Label1", QString(" v1.2." + QString(136, u' ') + "Id.:92212"));
+        row("Label22", "Vodivka 1 - 2");
     }
     // The captions no action changes, as the design writes them (the code boxes' prompts and frames are heard
     // in codeBoxesAreAnnounced).
     void fixedTexts()
     {
-        QFETCH(QString, control);
-        QWidget *c = find(control);
+        QWidget *c = find(QTest::currentDataTag());
         const auto *frame = qobject_cast<QGroupBox *>(c);
         const auto *option = qobject_cast<QRadioButton *>(c);
         QTEST(frame ? frame->title() : option ? option->text() : qobject_cast<QLabel *>(c)->text(), "text");
@@ -194,7 +179,7 @@ private slots:
         QTest::addColumn<QString>("marking");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("tolerance");
-        const Option three = Option::three, four = Option::four, five = Option::five;
+        using enum Option;
         row("start state", Steps {}, Colours { brown, black, black, black, brown }, "100R", "100 ohmů", "±1 %");
         row("4K7", Steps { four, yellow, violet, red, gold }, Colours { yellow, violet, red, gold, brown }, "4K7",
             "4,7 kiloohmů", "±5 %");
@@ -237,15 +222,13 @@ private slots:
             for (int c = 1; c <= 12; ++c) {
                 QPushButton *b = button(band, Colour(c));
                 const bool shown = buttonsShown(bandCount, band).contains(Colour(c));
-                QVERIFY2(
-                    (b && b->isVisible()) == shown, qPrintable(QStringLiteral("band %1, %2").arg(band).arg(c)));
-                if (shown) {
-                    QCOMPARE(b->text(), QString::fromUtf8(designed(Colour(c)).caption));
-                    QCOMPARE(pixel(b, { 4, 8 }), designed(Colour(c)).rgb);
-                }
+                const QString where = QStringLiteral("band %1, %2").arg(band).arg(kDesigned[c].caption);
+                QVERIFY2((b && b->isVisible()) == shown, qPrintable(where));
+                QVERIFY2(!shown || (b->text() == kDesigned[c].caption && pixel(b, { 4, 8 }) == kDesigned[c].rgb),
+                    qPrintable(where));
             }
             QWidget *shape = find(QStringLiteral("Shape%1").arg(band));
-            const DesignedColour colour = designed(bands[band - 1]);
+            const DesignedColour colour = kDesigned[int(bands[band - 1])];
             QCOMPARE(form->bandColor()[band], int(bands[band - 1]));
             QCOMPARE(form->bandValue()[band], int(bands[band - 1]) - 1);
             QCOMPARE(shape->isVisible(), band <= bandCount);
@@ -266,9 +249,8 @@ private slots:
         QPushButton *b = button(1, brown);
         const QRgb raised = pixel(b, { 1, 1 });
         QTest::mousePress(b, Qt::LeftButton);
-        const QRgb sunk = pixel(b, { 1, 1 });
+        QVERIFY(pixel(b, { 1, 1 }) != raised);
         QTest::mouseRelease(b, Qt::LeftButton);
-        QVERIFY(sunk != raised);
     }
 
     void smdPage_data()
@@ -283,13 +265,13 @@ private slots:
         QTest::addColumn<QString>("result");
         const QString emoji = QStringLiteral("😀");
         const QLocale cs(QLocale::Czech), en(QLocale::English, QLocale::UnitedStates);
-        const Entry typed = Entry::Typed, pasted = Entry::Pasted;
+        using enum Entry;
         row("English separator", en, 4, "9999", -1, typed, "4701", "4701", "4.7 kiloohmu");
         row("a fifth character typed at the start", cs, 4, "4701", 0, typed, "2", "2470", "247 ohmu");
         row("4702 pasted decodes what is left", cs, 3, "000", -1, pasted, "4702", "470", "47 ohmu");
         row("shortened to nothing keeps the result", cs, 3, "472", 3, typed, "\b\b\b", "", "4,7 kiloohmu");
-        row("an emoji pasted third stays whole", cs, 3, "000", -1, pasted, QString("47" + emoji + "2"),
-            QString("47" + emoji), "47 ohmu");
+        row("an emoji pasted third stays whole", cs, 3, "000", -1, pasted, "47" + emoji + "2", "47" + emoji,
+            "47 ohmu");
         row("a megabyte of emoji", cs, 4, "4701", -1, pasted, emoji.repeated(1 << 19), emoji.repeated(4),
             "0 ohmu");
     }
@@ -310,7 +292,7 @@ private slots:
         box->setText(code);
         caret < 0 ? box->selectAll() : box->setCursorPosition(caret);
         QGuiApplication::clipboard()->setText(input);
-        entry == Entry::Pasted ? box->paste() : QTest::keyClicks(box, input);
+        entry == Entry::pasted ? box->paste() : QTest::keyClicks(box, input);
         for (int page : { 0, 2, 1 })
             showPage(page);
         QTEST(box->text(), "shown");
@@ -329,19 +311,18 @@ private slots:
         QTest::addColumn<QStringList>("texts"); // of the boxes, in order
         QTest::addColumn<int>("requests"); // to open the maker's web page
         const Qt::CursorShape arrow = Qt::ArrowCursor, upArrow = Qt::UpArrowCursor;
-        const Gesture click = Gesture::Click, press = Gesture::Press;
+        using enum Gesture;
         row("Label6", "Label6", Gestures { click }, arrow, "Hodnota odporu je :", QStringList { "100 ohmů" }, 0);
         row("Label10", "Label10", Gestures { click }, arrow, "Tolerance odporu je :", QStringList { "±1 %" }, 0);
-        row("Label7 before and after four bands", "Label7", Gestures { click, Gesture::ChooseFourBands, press },
-            arrow, "Zkrácené značení je :", QStringList { "100R", "10R" }, 0);
+        row("Label7 before and after four bands", "Label7", Gestures { click, chooseFourBands, press }, arrow,
+            "Zkrácené značení je :", QStringList { "100R", "10R" }, 0);
         row("Label22", "Label22", Gestures { click }, arrow, "Barvoznak",
             QStringList { "Značení uhlíkových rezistorů pomocí barevných proužků a SMD rezistorů pomocí "
                           "číselného kódu." },
             0);
         row("Label25", "Label25", Gestures { click, click, press }, upArrow, "", QStringList {}, 3);
-        row("Label25 double-click", "Label25", Gestures { Gesture::DoubleClick }, upArrow, "", QStringList {}, 1);
-        row("Label25 right click", "Label25", Gestures { Gesture::RightClick, click }, upArrow, "", QStringList {},
-            1);
+        row("Label25 double-click", "Label25", Gestures { doubleClick }, upArrow, "", QStringList {}, 1);
+        row("Label25 right click", "Label25", Gestures { rightClick, click }, upArrow, "", QStringList {}, 1);
         for (const char *inert : { "Label9", "Image1", "Label8", "Label5", "Label14", "Image2", "Label1", "Label2",
                  "Label23", "Label24", "Image3" })
             row(inert, inert, Gestures { click, press }, arrow, "", QStringList {}, 0);
@@ -365,35 +346,32 @@ private slots:
         const bool reacts = !texts.isEmpty() || requests > 0;
         QCOMPARE(actions->actionNames(),
             reacts ? QStringList { QAccessibleActionInterface::pressAction() } : QStringList());
-        QList<SeenBox> seen;
+        QList<std::pair<QString, QString>> seen;
         closeMessageBoxes(seen, [&] {
             for (Gesture gesture : gestures) {
-                if (gesture == Gesture::Press) {
+                if (gesture == Gesture::press) {
                     const auto boxes = seen.size(), asked = this->requests.size();
                     actions->doAction(QAccessibleActionInterface::pressAction());
                     QVERIFY(seen.size() == boxes && this->requests.size() == asked); // not yet
                     QCoreApplication::processEvents();
-                } else if (gesture == Gesture::ChooseFourBands) {
+                } else if (gesture == Gesture::chooseFourBands) {
                     QTest::mouseClick(find("Option2"), Qt::LeftButton);
-                } else if (gesture == Gesture::DoubleClick) {
+                } else if (gesture == Gesture::doubleClick) {
                     QTest::mouseClick(target, Qt::LeftButton);
                     QTest::mousePress(target, Qt::LeftButton);
                     QTest::mouseDClick(target, Qt::LeftButton);
                     QTest::mouseRelease(target, Qt::LeftButton);
                 } else {
-                    QTest::mouseClick(target, gesture == Gesture::RightClick ? Qt::RightButton : Qt::LeftButton);
+                    QTest::mouseClick(target, gesture == Gesture::rightClick ? Qt::RightButton : Qt::LeftButton);
                 }
             }
         });
-        QCOMPARE(seen.size(), texts.size());
-        for (int i = 0; i < seen.size(); ++i) {
-            QCOMPARE(seen[i].title, title);
-            QCOMPARE(seen[i].text, texts[i]);
-            QCOMPARE(seen[i].accessibleName, title);
-            QVERIFY(seen[i].informationWithOneOk);
-        }
+        QList<std::pair<QString, QString>> expected;
+        for (const QString &text : texts)
+            expected.append({ title, text });
+        QCOMPARE(seen, expected);
         QCOMPARE(this->requests, QList<QUrl>(requests, QUrl(about::webUrl())));
-        if (!gestures.contains(Gesture::ChooseFourBands))
+        if (!gestures.contains(Gesture::chooseFourBands))
             QCOMPARE(form->grab().toImage(), before);
     }
 
@@ -428,13 +406,14 @@ private slots:
                 const bool bold = bold13.contains(c->objectName()) || c->objectName() == QLatin1String("Label20");
                 const int pixels = bold13.contains(c->objectName()) ? 13 : 11;
                 const bool shows = !text.isEmpty() || qobject_cast<QLineEdit *>(c) || qobject_cast<QGroupBox *>(c);
+                const auto face = [](const QString &family, bool bold, int pixels) {
+                    return QStringLiteral("%1%2 %3 px").arg(family, bold ? "bold" : "regular").arg(pixels);
+                };
                 if (shows && (found.bold() != bold || found.pixelSize() != pixels))
-                    wrongFaces << QStringLiteral("page %1, %2: %3 %4 %5 px, designed %6 %7 px")
-                                      .arg(page + 1)
-                                      .arg(c->objectName(), found.family(), found.bold() ? "bold" : "regular")
-                                      .arg(found.pixelSize())
-                                      .arg(bold ? "bold" : "regular")
-                                      .arg(pixels);
+                    wrongFaces << QStringLiteral("page %1, %2: %3, designed %4")
+                                      .arg(QString::number(page + 1), c->objectName(),
+                                          face(found.family() + u' ', found.bold(), found.pixelSize()),
+                                          face({}, bold, pixels));
             }
         }
         QVERIFY2(wrongFaces.isEmpty(), qPrintable(wrongFaces.join(QStringLiteral("; "))));
@@ -481,23 +460,15 @@ private slots:
         QCOMPARE(a("Label25")->text(QAccessible::Value), QString()); // the address is read once
     }
 
-    // Qt's own texts are Czech too, whatever the system's language: a right click in a code box offers its
-    // editing commands in Czech.
+    // Qt's own texts are Czech too, whatever the system's language: a code box offers its editing commands in
+    // Czech.
     void qtTextsInCzech()
     {
-        showPage(1);
-        auto *box = find<QLineEdit>("Text1");
+        const std::unique_ptr<QMenu> menu(find<QLineEdit>("Text1")->createStandardContextMenu());
         QStringList offered;
-        QTimer::singleShot(0, this, [&offered] {
-            QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            for (const QAction *action : menu ? menu->actions() : QList<QAction *>())
-                if (!action->isSeparator())
-                    offered << action->text().section(u'\t', 0, 0);
-            if (menu)
-                menu->close();
-        });
-        // Through the window, as the platform delivers a click, so Qt makes its context-menu event of it.
-        QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, box->mapTo(form.get(), box->rect().center()));
+        for (const QAction *action : menu->actions())
+            if (!action->isSeparator())
+                offered << action->text().section(u'\t', 0, 0);
         QCOMPARE(offered,
             QStringList({ "&Zpět", "&Znovu", "&Vyjmout", "&Kopírovat", "&Vložit", "Smazat", "Vybrat vše" }));
     }
@@ -508,11 +479,11 @@ private slots:
     {
         const auto ink = [](QWidget *control) {
             const QImage image = control->grab().toImage();
-            qint64 sum = 0;
+            double sum = 0;
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)
                     sum += qMax(0, qGray(image.pixel(0, 0)) - qGray(image.pixel(x, y)));
-            return double(sum);
+            return sum;
         };
         auto *bold = find<QLabel>("Label8");
         QLabel regular(bold->text(), bold->parentWidget());
@@ -560,7 +531,7 @@ private slots:
     }
 
     // A fixed frame with a close box and a minimise box, no maximise box, an icon, the three tabs with the
-    // first shown; closing it on another page ends the program.
+    // first shown; closing it on another page ends the program (or stalls the test until its time limit).
     void frameAndClosing()
     {
         QCOMPARE(form->windowTitle(), QStringLiteral("Barvoznak"));
@@ -573,13 +544,9 @@ private slots:
         QCOMPARE(tabs()->currentIndex(), 0);
         showPage(1);
         QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
-        QTimer watchdog; // ends with this function
-        connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-        watchdog.start(5000);
         QTimer::singleShot(0, form.get(), [this] { form->close(); });
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(quitting.size(), 1);
-        QVERIFY(!form->isVisible());
     }
 };
 

@@ -21,8 +21,6 @@ private slots:
     {
         // Three bands have no tolerance band: the colour code reads that as ±20 %.
         const Example table[] {
-            { "start state", 5, { brown, black, black, black, brown }, "100R", "100 ohmů", "±1 %" },
-            { "4K7", 4, { yellow, violet, red, gold }, "4K7", "4,7 kiloohmů", "±5 %" },
             { "8K4", 4, { grey, yellow, red, silver }, "8K4", "8,4 kiloohmů", "±10 %" },
             { "three bands, smallest", 3, { brown, black, silver }, "R10", "0,1 ohmů", "±20 %" },
             { "three bands, largest", 3, { white, white, white }, "99G", "99 Gigaohmů", "±20 %" },
@@ -31,8 +29,6 @@ private slots:
                 "±1 %" },
             { "five bands, largest", 5, { white, white, white, white, grey }, "999G", "999 Gigaohmů", "±0.05 %" },
             { "four bands, 100R", 4, { brown, black, brown, brown }, "100R", "100 ohmů", "±1 %" },
-            { "four bands, Mega with a capital", 4, { brown, black, green, gold }, "1M0", "1 Megaohmů", "±5 %" },
-            { "five bands read as three", 3, { brown, black, red, black, brown }, "1K0", "1 kiloohmů", "±20 %" },
             { "green tolerance", 5, { brown, black, black, gold, green }, "10R0", "10 ohmů", "±0.5 %" },
             { "blue tolerance", 5, { brown, black, black, brown, blue }, "1K00", "1 kiloohmů", "±0.25 %" },
             { "violet tolerance", 5, { brown, red, orange, red, violet }, "12K3", "12,3 kiloohmů", "±0.1 %" },
