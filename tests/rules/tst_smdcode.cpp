@@ -47,6 +47,7 @@ private slots:
             { "rounding carries into a new digit", "99999999", { 99999999 }, "1E+08" },
             { "largest int64", "9223372036854775807", { max }, "9,223372E+18" },
             { "hex one below the largest int64", "&H7FFFFFFFFFFFFFFE", { max - 1 }, "9,223372E+18" },
+            { "digits past int64 only scale", "92233720368547758091", { 92233720368547758, 3 }, "9,223372E+19" },
             { "hex past int64 saturates", "&H8000000000000001", { max }, "9,223372E+18" },
             { "huge exponent clamped", "-1E-999999999999999999999", { -1, -100000 },
                 "-0," + QString(99999, u'0') + "1" },
