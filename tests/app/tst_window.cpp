@@ -406,14 +406,13 @@ private slots:
                 const bool bold = bold13.contains(c->objectName()) || c->objectName() == QLatin1String("Label20");
                 const int pixels = bold13.contains(c->objectName()) ? 13 : 11;
                 const bool shows = !text.isEmpty() || qobject_cast<QLineEdit *>(c) || qobject_cast<QGroupBox *>(c);
-                const auto face = [](const QString &family, bool bold, int pixels) {
-                    return QStringLiteral("%1%2 %3 px").arg(family, bold ? "bold" : "regular").arg(pixels);
-                };
                 if (shows && (found.bold() != bold || found.pixelSize() != pixels))
-                    wrongFaces << QStringLiteral("page %1, %2: %3, designed %4")
-                                      .arg(QString::number(page + 1), c->objectName(),
-                                          face(found.family() + u' ', found.bold(), found.pixelSize()),
-                                          face({}, bold, pixels));
+                    wrongFaces << QStringLiteral("page %1, %2: %3 %4 %5 px, designed %6 %7 px")
+                                      .arg(page + 1)
+                                      .arg(c->objectName(), found.family(), found.bold() ? "bold" : "regular")
+                                      .arg(found.pixelSize())
+                                      .arg(bold ? "bold" : "regular")
+                                      .arg(pixels);
             }
         }
         QVERIFY2(wrongFaces.isEmpty(), qPrintable(wrongFaces.join(QStringLiteral("; "))));
