@@ -27,7 +27,8 @@ template <typename... Cells> static void row(const char *tag, Cells... cells)
     return true;
 }();
 
-// What the design gives each colour: the face of its buttons and the paint of its bands, and its caption.
+// What the design gives each colour: the face of its buttons and the paint of its bands, and its caption;
+// indexed by the colour's number, black 1 to silver 12, so entry 0 stands empty.
 struct DesignedColour {
     QRgb rgb;
     const char *caption;
