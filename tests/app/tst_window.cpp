@@ -70,6 +70,16 @@ static QRgb pixel(QWidget *control, QPoint at)
     return image.pixel(at * image.devicePixelRatio());
 }
 
+// Whether a picture drew anything: not every pixel has the colour of the first.
+static bool drawsSomething(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != image.pixel(0, 0))
+                return true;
+    return false;
+}
+
 // Runs `action`; each modal box it opens is added to `seen` (title, text), closed with a click on its OK button,
 // and must be an information box with that one button, announced by its title. A box it cannot close stalls
 // the test until its time limit ends it.
@@ -376,8 +386,8 @@ private slots:
             QCOMPARE(form->grab().toImage(), before);
     }
 
-    // On every page each control lies below the tab row and inside the window, shows its whole text in the
-    // face the design gives it (the face the font engine found, not the one asked for), and is announced at
+    // On every page each control lies below the tab row and inside the window, each picture draws, each
+    // control shows its whole text in the face the design gives it (the face the font engine found, not the one asked for), and is announced at
     // its place with a role and, where it shows a text, by that text. The design sets the read-outs, the
     // code boxes with their prompts, the data sheet and the About labels in bold 9.75 pt (13 px), Label20 in
     // bold 8.25 pt (11 px), everything else in the regular 8.25 pt dialog font.
@@ -403,6 +413,8 @@ private slots:
                 const QString text = label ? label->text() : button ? button->text() : QString();
                 QVERIFY(text.isEmpty() || a->text(QAccessible::Name) == text);
                 QVERIFY2(c->fontMetrics().horizontalAdvance(text) <= c->width(), qPrintable(c->objectName()));
+                if (qobject_cast<Picture *>(c))
+                    QVERIFY2(drawsSomething(c->grab().toImage()), qPrintable(c->objectName() + " draws nothing"));
                 const QFontInfo found(c->font());
                 const bool bold = bold13.contains(c->objectName()) || c->objectName() == QLatin1String("Label20");
                 const int pixels = bold13.contains(c->objectName()) ? 13 : 11;
@@ -538,7 +550,7 @@ private slots:
         QCOMPARE(form->minimumSize(), form->maximumSize());
         const Qt::WindowFlags boxes = Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
         QCOMPARE(form->windowFlags() & (boxes | Qt::WindowMaximizeButtonHint), boxes);
-        QVERIFY(!form->windowIcon().pixmap(32).isNull());
+        QVERIFY2(drawsSomething(form->windowIcon().pixmap(32).toImage()), "the window icon draws nothing");
         QCOMPARE(QStringList({ tabs()->tabText(0), tabs()->tabText(1), tabs()->tabText(2) }),
             QStringList({ "Uhlíkový rezistor", "SMD Rezistor - vel. 1206", "O programu" }));
         QCOMPARE(tabs()->currentIndex(), 0);
