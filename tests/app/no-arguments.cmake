@@ -21,9 +21,11 @@ foreach(run bare with-options)
     if(run STREQUAL "with-options")
         set(arguments -platform nonexistent -stylesheet /nonexistent/barvoznak.qss -reverse)
     endif()
-    execute_process(COMMAND ${EMULATOR} "${PROGRAM}" ${arguments} WORKING_DIRECTORY "${folder}"
-        TIMEOUT ${seconds} RESULT_VARIABLE result ERROR_VARIABLE err)
-    if(NOT result MATCHES "timeout")
+    # coreutils' timeout ends the run (and kills it should it outlive the polite signal): execute_process's own
+    # TIMEOUT, in CMake 3.31 (Debian 13), only stops waiting and leaves the program running.
+    execute_process(COMMAND timeout --kill-after=5 ${seconds} ${EMULATOR} "${PROGRAM}" ${arguments}
+        WORKING_DIRECTORY "${folder}" RESULT_VARIABLE result ERROR_VARIABLE err)
+    if(NOT result EQUAL 124) # 124: still running when the time was up, then ended by the signal
         message(FATAL_ERROR "The program (${run}) ended before ${seconds} s were up (${result}):\n${err}")
     endif()
     if(NOT EXISTS "${folder}/output0000.png")
