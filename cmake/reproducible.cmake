@@ -1,0 +1,43 @@
+# Builds that give the same bytes wherever and whenever a commit is built: the .deb, the Windows zip and the
+# setup program.
+#
+# SOURCE_DATE_EPOCH (https://reproducible-builds.org/specs/source-date-epoch/) is the one date every step
+# stamps into what it makes: the environment's, where it sets one, else the date of the commit being built.
+# Set once here; the build rules and the packages take it from BARVOZNAK_SOURCE_DATE_EPOCH.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(BARVOZNAK_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
+else()
+    execute_process(COMMAND git log -1 --format=%ct
+        WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
+        OUTPUT_VARIABLE BARVOZNAK_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+        RESULT_VARIABLE status ERROR_QUIET)
+    if(NOT status EQUAL 0)
+        # A source tree without its history (an archive of it, or no git): dated now, and said so.
+        string(TIMESTAMP BARVOZNAK_SOURCE_DATE_EPOCH "%s" UTC)
+        message(WARNING "Neither SOURCE_DATE_EPOCH nor the commit's date (no git history here): this build "
+            "is dated now and cannot be reproduced byte for byte.")
+    endif()
+endif()
+if(NOT BARVOZNAK_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "SOURCE_DATE_EPOCH is '${BARVOZNAK_SOURCE_DATE_EPOCH}', not seconds since 1970")
+endif()
+
+# The tools that stamp a date take it from the environment: Qt's rcc dates every resource by it (else by the
+# file's time, which a fresh clone sets to now). Every custom command (rcc's among them) runs with it.
+set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM
+    "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${BARVOZNAK_SOURCE_DATE_EPOCH}")
+
+# The checkout's folder stays out of the program (debug information, and through it the build id that
+# stripping keeps; file names in messages): paths are written relative to the top of the tree.
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=)
+
+# Installed folders get the same modes whatever the umask of the one who builds (files have theirs from
+# install() already).
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# For cpack: the packages' own dates (of each file inside, and of the package) are the same date.
+# packaging/ names this file as CPACK_PROJECT_CONFIG_FILE or includes it from that.
+set(BARVOZNAK_CPACK_DATE_FILE "${PROJECT_BINARY_DIR}/cpack-source-date-epoch.cmake")
+file(CONFIGURE OUTPUT "${BARVOZNAK_CPACK_DATE_FILE}"
+    CONTENT "set(ENV{SOURCE_DATE_EPOCH} @BARVOZNAK_SOURCE_DATE_EPOCH@)\n" @ONLY)
