@@ -31,10 +31,12 @@ set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM
 # stripping keeps; file names in messages): paths are written relative to the top of the tree.
 add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=)
 
-# Installed folders get the same modes whatever the umask of the one who builds (files have theirs from
-# install() already).
+# Installed folders, and those of the packages, get the same modes whatever the umask of the one who builds
+# (files have theirs from install() already). What CPack cannot be told: the .deb's own members (the control
+# and data archives) take the modes of the files it makes for them, so cpack runs with umask 022.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 
 # For cpack: the packages' own dates (of each file inside, and of the package) are the same date.
 # packaging/ names this file as CPACK_PROJECT_CONFIG_FILE or includes it from that.
