@@ -40,8 +40,9 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 
-# For cpack: the packages' own dates (of each file inside, and of the package) are the same date.
+# For cpack: the packages' own dates (of each file inside, and of the package) are the same date, and the
+# zip, which writes that date in local time as well, writes it in UTC wherever it is made.
 # packaging/ names this file as CPACK_PROJECT_CONFIG_FILE or includes it from that.
 set(BARVOZNAK_CPACK_DATE_FILE "${PROJECT_BINARY_DIR}/cpack-source-date-epoch.cmake")
 file(CONFIGURE OUTPUT "${BARVOZNAK_CPACK_DATE_FILE}"
-    CONTENT "set(ENV{SOURCE_DATE_EPOCH} @BARVOZNAK_SOURCE_DATE_EPOCH@)\n" @ONLY)
+    CONTENT "set(ENV{SOURCE_DATE_EPOCH} @BARVOZNAK_SOURCE_DATE_EPOCH@)\nset(ENV{TZ} UTC)\n" @ONLY)
