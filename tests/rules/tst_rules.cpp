@@ -84,7 +84,7 @@ private slots:
                  { "plus sign and a bare fraction", "+.5", { 5, -1 }, "0,5" },
                  { "two signs read 0", "+-5", {}, "0" },
                  { "second period stops", "1.2.3", { 12, -1 }, "1,2" },
-                 { "E with a signed exponent", "2.5E+03", { 25, 2 }, "2500" },
+                 { "E with a signed exponent", "2.5E+13", { 25, 12 }, "2,5E+13" },
                  { "D with a negative exponent, leading zeros", "-1d-4", { -1, -4 }, "-0,0001" },
                  { "E without digits is no exponent", "1E-", { 1 }, "1" },
                  { "the last hexadecimal digit in either case", "&hfF", { 255 }, "255" },
