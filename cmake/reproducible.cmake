@@ -25,9 +25,9 @@ endif()
 # The tools that stamp a date take it from the environment: Qt's rcc dates every resource by it (else by the
 # file's time, which a fresh clone sets to now), and the MinGW linker stamps a Windows program's header with
 # it (else with now). Every custom command (rcc's among them) and every link runs with it.
-set(launcher "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${BARVOZNAK_SOURCE_DATE_EPOCH}")
-set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM "${launcher}")
-set_property(GLOBAL PROPERTY RULE_LAUNCH_LINK "${launcher}")
+set(date_launcher "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${BARVOZNAK_SOURCE_DATE_EPOCH}")
+set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM "${date_launcher}")
+set_property(GLOBAL PROPERTY RULE_LAUNCH_LINK "${date_launcher}")
 
 # The checkout's folder stays out of the program (debug information, and through it the build id that
 # stripping keeps; file names in messages): paths are written relative to the top of the tree.
