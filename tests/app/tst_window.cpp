@@ -167,14 +167,16 @@ private slots:
         row("grey and white", Steps { grey, white, violet, grey, silver },
             Colours { grey, white, violet, grey, silver }, "89G7", "89,7 Gigaohmů", "±10 %");
         // Entering a mode resets the bands it adds; three bands keep bands 4 and 5 as they are.
-        row("five bands reset bands 4 and 5", Steps { red, red, orange, blue, silver, five },
-            Colours { red, red, orange, black, brown }, "223R", "223 ohmů", "±1 %");
+        row("five bands reset bands 4 and 5, keep a white band 3", Steps { red, red, white, blue, silver, five },
+            Colours { red, red, white, black, brown }, "229R", "229 ohmů", "±1 %");
         row("four bands reset band 4", Steps { red, red, orange, blue, silver, four },
             Colours { red, red, orange, brown, silver }, "22K", "22 kiloohmů", "±1 %");
-        row("three bands keep bands 4 and 5", Steps { brown, black, red, green, gold, three },
+        row("three bands read ±20 % and keep bands 4 and 5", Steps { brown, black, red, green, gold, three },
             Colours { brown, black, red, green, gold }, "1K0", "1 kiloohmů", "±20 %");
         // A gold or silver multiplier does not stay on as the third digit of five bands (it would read 1010R).
         row("gold multiplier, then five bands", Steps { four, brown, black, gold, five },
+            Colours { brown, black, black, black, brown }, "100R", "100 ohmů", "±1 %");
+        row("silver multiplier, then five bands", Steps { three, brown, black, silver, five },
             Colours { brown, black, black, black, brown }, "100R", "100 ohmů", "±1 %");
     }
     // Clicks as a user does, then reads the page after a round of the other pages: the option chosen, the
@@ -247,6 +249,7 @@ private slots:
         row("4702 pasted decodes what is left", cs, 3, "000", true, "4702", "470", "47 ohmu");
         row("shortened to nothing keeps the result", cs, 3, "472", false, "\b\b\b", "", "4,7 kiloohmu");
         row("an emoji pasted third stays whole", cs, 3, "000", true, "47" + emoji + "2", "47" + emoji, "47 ohmu");
+        row("an emoji pasted first is one of four", cs, 4, "1000", true, emoji + "4701", emoji + "470", "0 ohmu");
     }
     // The box keeps at most its code's length of whole characters and shows their decode, also after a round
     // of the pages; the other decoder stays as it started (000 or 0000, "0 ohmu").

@@ -128,7 +128,10 @@ private slots:
                  { "4R7", three, "4R7", "4,7 ohmu" },
                  { "R47", three, "R47", "0,47 ohmu" },
                  { "4r7: r in lower case too", three, "4r7", "4,7 ohmu" },
+                 { "4R75 in the four-character box", four, "4R75", "4,75 ohmu" },
+                 { "100R: R last", four, "100R", "100 ohmu" },
                  { "two R are no R-notation", four, "1R2R", "1 ohmu" },
+                 { "4R7J: another letter besides R is none", four, "4R7J", "4 ohmu" },
                  // Characters are counted as code points, and a lone surrogate is one of its own.
                  { "an emoji (two UTF-16 units) is one character", three, "4😀2", "0,4 kiloohmu" },
                  { "a lone surrogate is one character", three, "47" + QString(QChar(0xD83D)), "47 ohmu" },
