@@ -16,6 +16,30 @@ else()
         string(TIMESTAMP BARVOZNAK_SOURCE_DATE_EPOCH "%s" UTC)
         message(WARNING "Neither SOURCE_DATE_EPOCH nor the commit's date (no git history here): this build "
             "is dated now and cannot be reproduced byte for byte.")
+    else()
+        # A new commit dates the next build, without a configure by hand: the configure step depends on where
+        # git keeps the checked-out commit. That is HEAD itself when no branch is checked out; else the branch,
+        # as a file of its own in a folder that git writes anew at each commit (so the folder's time tells,
+        # also once the file is gone into packed-refs), or in packed-refs.
+        execute_process(COMMAND git rev-parse --path-format=absolute --git-path HEAD --git-path packed-refs
+            WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}" OUTPUT_VARIABLE commit_places
+            OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+        execute_process(COMMAND git symbolic-ref --quiet HEAD
+            WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}" OUTPUT_VARIABLE branch
+            OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+        if(branch)
+            execute_process(COMMAND git rev-parse --path-format=absolute --git-path "${branch}"
+                WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}" OUTPUT_VARIABLE branch_file
+                OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+            get_filename_component(branch_folder "${branch_file}" DIRECTORY)
+            string(APPEND commit_places "\n${branch_folder}")
+        endif()
+        string(REPLACE "\n" ";" commit_places "${commit_places}")
+        foreach(place IN LISTS commit_places)
+            if(EXISTS "${place}")
+                set_property(DIRECTORY "${PROJECT_SOURCE_DIR}" APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${place}")
+            endif()
+        endforeach()
     endif()
 endif()
 if(NOT BARVOZNAK_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
