@@ -34,6 +34,22 @@ QFont designFont(DesignFont kind)
     return font;
 }
 
+QPalette designPalette()
+{
+    QPalette palette;
+    for (const design::RoleColour &colour : design::kColours) {
+        palette.setColor(QPalette::Active, colour.role, QColor::fromRgba(colour.enabled));
+        palette.setColor(QPalette::Inactive, colour.role, QColor::fromRgba(colour.enabled));
+        palette.setColor(QPalette::Disabled, colour.role, QColor::fromRgba(colour.disabled));
+    }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    // Newer Qt marks the focus and the chosen option in the accent colour, which is the highlight's here.
+    for (const auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
+        palette.setColor(group, QPalette::Accent, palette.color(group, QPalette::Highlight));
+#endif
+    return palette;
+}
+
 namespace {
 
 // A label as accessibility clients meet it: its text, a link where it opens a web page, the control whose

@@ -24,6 +24,10 @@ void installAccessibleFactory();
 using design::DesignFont;
 QFont designFont(DesignFont kind);
 
+// The design's colours (design::kColours) as a palette that sets every colour role, so that nothing of the
+// desktop's colour scheme fills in.
+QPalette designPalette();
+
 // Makes the controls of the rows in their page, in the rows' order, each with its designed name, place,
 // caption and look.
 void buildControls(QWidget *page, std::span<const design::Control> rows);

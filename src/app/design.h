@@ -10,6 +10,7 @@
 
 #include "rules/colorcode.h"
 
+#include <QPalette>
 #include <QRect>
 
 #include <array>
@@ -74,6 +75,36 @@ struct Control {
     Look look = {};
     const char *frame = nullptr; // the frame it lies in, else the page
 };
+
+// The window's colours on every desktop, light or dark: a classic light dialog, a light grey face with black
+// text and white boxes, as every control without colours of its own shows them (the design's system colours).
+// The same whether the window is active or not; the second colour is the one of a disabled control.
+struct RoleColour {
+    QPalette::ColorRole role;
+    QRgb enabled, disabled;
+};
+inline constexpr auto kColours = std::to_array<RoleColour>({
+    { QPalette::Window, qRgb(239, 239, 239), qRgb(239, 239, 239) },
+    { QPalette::WindowText, qRgb(0, 0, 0), qRgb(190, 190, 190) },
+    { QPalette::Button, qRgb(239, 239, 239), qRgb(239, 239, 239) },
+    { QPalette::ButtonText, qRgb(0, 0, 0), qRgb(190, 190, 190) },
+    { QPalette::Base, qRgb(255, 255, 255), qRgb(239, 239, 239) },
+    { QPalette::AlternateBase, qRgb(247, 247, 247), qRgb(247, 247, 247) },
+    { QPalette::Text, qRgb(0, 0, 0), qRgb(190, 190, 190) },
+    { QPalette::PlaceholderText, qRgba(0, 0, 0, 128), qRgba(0, 0, 0, 128) },
+    { QPalette::BrightText, qRgb(255, 255, 255), qRgb(255, 255, 255) },
+    { QPalette::Light, qRgb(255, 255, 255), qRgb(255, 255, 255) },
+    { QPalette::Midlight, qRgb(202, 202, 202), qRgb(202, 202, 202) },
+    { QPalette::Mid, qRgb(184, 184, 184), qRgb(184, 184, 184) },
+    { QPalette::Dark, qRgb(159, 159, 159), qRgb(190, 190, 190) },
+    { QPalette::Shadow, qRgb(118, 118, 118), qRgb(177, 177, 177) },
+    { QPalette::Highlight, qRgb(48, 140, 198), qRgb(145, 145, 145) },
+    { QPalette::HighlightedText, qRgb(255, 255, 255), qRgb(255, 255, 255) },
+    { QPalette::Link, qRgb(0, 0, 255), qRgb(0, 0, 255) },
+    { QPalette::LinkVisited, qRgb(255, 0, 255), qRgb(255, 0, 255) },
+    { QPalette::ToolTipBase, qRgb(255, 255, 220), qRgb(255, 255, 220) },
+    { QPalette::ToolTipText, qRgb(0, 0, 0), qRgb(0, 0, 0) },
+});
 
 // Page 1: the colour-band decoder.
 inline constexpr auto kBandsPage = std::to_array<Control>({

@@ -7,7 +7,36 @@
 #include <QTabWidget>
 #include <QTranslator>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace barvoznak {
+
+namespace {
+
+// Whether the system's own colours must be followed: only where Windows' High Contrast is on, which its users
+// choose because they need those colours to read the screen at all, as classic Windows programs do.
+bool systemColoursWanted()
+{
+#ifdef Q_OS_WIN
+    HIGHCONTRASTW highContrast {};
+    highContrast.cbSize = sizeof(highContrast);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(highContrast), &highContrast, 0)
+        && (highContrast.dwFlags & HCF_HIGHCONTRASTON);
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+void chooseColours()
+{
+    // The design's palette sets every colour, so neither the desktop's scheme nor a later switch of it shows
+    // through (and message boxes get it too); an empty one leaves every colour to the system again.
+    QApplication::setPalette(systemColoursWanted() ? QPalette() : designPalette());
+}
 
 void choosePlatform()
 {
@@ -28,6 +57,7 @@ void setUpApplication()
     QApplication::setDesktopFileName(about::appId());
     installAccessibleFactory();
     QApplication::setStyle(new DesignStyle);
+    chooseColours();
     // Qt's own texts in Czech like the program's, whatever the system's language; should the translation
     // not load, they stay English.
     auto *qtTexts = new QTranslator(qApp);
@@ -73,6 +103,14 @@ void Form1::Form_Load()
     for (int band = 1; band <= bands::kBandTotal; ++band)
         setBand(band, bands::kStartColors[band]);
     LayoutFiveBands();
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    // The desktop changed its colours or its scheme (High Contrast on or off among them).
+    if (event->type() == QEvent::ThemeChange)
+        chooseColours();
+    QWidget::changeEvent(event);
 }
 
 void Form1::EnableMinimizeButton(QWidget &form)

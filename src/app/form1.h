@@ -26,6 +26,10 @@ namespace barvoznak {
 // DirectWrite text, unless the environment names another platform.
 void choosePlatform();
 
+// Gives the application the design's colours, or, where the system's must be followed (Windows' High
+// Contrast), the system's.
+void chooseColours();
+
 // What every start of the program needs before its window: its names for the desktop, the accessibility
 // of our own controls, and the design's look. Used by main, the tests and the benchmarks alike.
 void setUpApplication();
@@ -39,6 +43,9 @@ public:
     const bands::BandBytes &bandColor() const { return BandColor; }
     const bands::BandBytes &bandValue() const { return BandValue; }
     int bandCount() const { return BandCount; }
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
     // A control of a built page by its designed name.
