@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QStyleOptionFocusRect>
 #include <QtMath>
 #ifndef BARVOZNAK_RENDERED_DRAWINGS
 #include <QIconEngine>
@@ -149,6 +150,37 @@ void Label::setText(const QString &text)
     setGeometry(left, y(), size.width(), size.height());
 }
 
+void Label::setClickHandler(std::function<void()> handler)
+{
+    m_onClick = std::move(handler);
+    // Reached with Tab only: a click acts at once, and a focus mark left behind would only distract.
+    setFocusPolicy(m_onClick ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The focus mark of the colour buttons, around the text.
+    QStyleOptionFocusRect mark;
+    mark.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &mark, &painter, this);
+}
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    const bool activates
+        = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (!isClickable() || !activates)
+        return QLabel::keyPressEvent(event);
+    // A key held down acts once, as one click does.
+    if (!event->isAutoRepeat())
+        click();
+    event->accept();
+}
+
 void Label::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
@@ -273,6 +305,8 @@ void buildControls(QWidget *page, std::span<const design::Control> rows)
             control->setFont(designFont(row.look.font));
         if (row.look.pointer != Qt::ArrowCursor)
             control->setCursor(row.look.pointer);
+        if (row.spoken)
+            control->setAccessibleName(QString::fromUtf8(row.spoken));
         if (auto *label = qobject_cast<Label *>(control))
             label->setAutoSize(row.look.autoSize);
     }

@@ -42,8 +42,9 @@ public:
     // An auto-sized label keeps its designed left edge, or its centre when its text is centred.
     void setAutoSize(bool on);
 
-    // What a click does. Only a label given one offers the press action to accessibility clients.
-    void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
+    // What a click does. Only a label given one offers the press action to accessibility clients, and takes
+    // the keyboard focus, so that Enter or Space does what a click does.
+    void setClickHandler(std::function<void()> handler);
     bool isClickable() const { return bool(m_onClick); }
     void click() const;
 
@@ -60,6 +61,8 @@ public slots:
     void setText(const QString &text);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     // The second press of a double-click is not a click of its own, so a link opens once.

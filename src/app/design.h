@@ -74,6 +74,7 @@ struct Control {
     const char *caption = ""; // UTF-8; a text box's text, a picture's source
     Look look = {};
     const char *frame = nullptr; // the frame it lies in, else the page
+    const char *spoken = nullptr; // what a screen reader says a picture shows, UTF-8
 };
 
 // The window's colours on every desktop, light or dark: a classic light dialog, a light grey face with black
@@ -110,7 +111,8 @@ inline constexpr auto kColours = std::to_array<RoleColour>({
 inline constexpr auto kBandsPage = std::to_array<Control>({
     { "Label20", Kind::Label, { 2085, 360, 3405, 195 }, "Uhlíkový rezistor 0,25W - velikost 0207",
         { .font = DesignFont::Bold825, .align = Qt::AlignHCenter, .autoSize = true } },
-    { "Image1", Kind::Picture, { 120, 620, 7350, 1365 }, ":/assets/resistor.svg" },
+    { "Image1", Kind::Picture, { 120, 620, 7350, 1365 }, ":/assets/resistor.svg", {}, nullptr,
+        "Nákres uhlíkového rezistoru s rozměry" },
     { "Shape1", Kind::RoundedShape, { 3000, 615, 135, 675 } },
     { "Shape2", Kind::RoundedShape, { 3250, 625, 135, 665 } },
     { "Shape3", Kind::Shape, { 3550, 720, 135, 510 } },
@@ -145,7 +147,8 @@ inline constexpr auto kSmdPage = std::to_array<Control>({
         { .font = DesignFont::Bold975, .align = Qt::AlignRight }, "Frame3" },
     { "Label12", Kind::Label, { 360, 720, 1020, 240 }, "Hodnota :", kBoldTransparent, "Frame3" },
     { "Label13", Kind::Label, { 1560, 720, 750, 240 }, "0 ohmu", kBoldTransparent, "Frame3" },
-    { "Image2", Kind::Picture, { 3840, 620, 3555, 2085 }, ":/assets/chip.svg" },
+    { "Image2", Kind::Picture, { 3840, 620, 3555, 2085 }, ":/assets/chip.svg", {}, nullptr,
+        "Nákres SMD rezistoru velikosti 1206 s rozměry" },
     // Each line is a quantity, a leader of full stops and a value; the leaders bring the values to about the
     // same right edge.
     { "Label14", Kind::Label, { 480, 3260, 6420, 240 },
@@ -164,7 +167,8 @@ inline constexpr auto kSmdPage = std::to_array<Control>({
 
 // Page 3: the About page; the auto-sized labels of unknown width are 0 wide until their text is set.
 inline constexpr auto kAboutPage = std::to_array<Control>({
-    { "Image3", Kind::Picture, { 120, 480, 7275, 4395 }, ":/assets/about.png" },
+    { "Image3", Kind::Picture, { 120, 480, 7275, 4395 }, ":/assets/about.png", {}, nullptr,
+        "Bronzová deska se zlatými spoji, rezistory a monogramem BV" },
     { "Label2", Kind::Label, { 360, 720, 1530, 240 }, kFromFacts, kWhite }, // name and short version
     { "Label23", Kind::Label, { 360, 1320, 0, 240 }, kFromFacts, kWhite }, // the maker's copyright
     { "Label24", Kind::Label, { 360, 1680, 0, 240 }, kFromFacts, kWhite }, // the author's credit

@@ -26,6 +26,22 @@ void drawRaisedBevel(QPainter *painter, QRect r, const QPalette &palette)
     painter->drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
 }
 
+// The classic dotted focus mark, its dots alternately black and white, so that it shows on every face colour
+// of the colour buttons and on the About picture alike.
+void drawFocusMark(QPainter *painter, QRect r)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QPen(Qt::black, 0));
+    painter->drawRect(r.adjusted(0, 0, -1, -1));
+    QPen dots(Qt::white, 0, Qt::CustomDashLine);
+    dots.setDashPattern({ 1, 1 });
+    painter->setPen(dots);
+    painter->drawRect(r.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
 } // namespace
 
 DesignStyle::DesignStyle()
@@ -67,6 +83,8 @@ QRect DesignStyle::subElementRect(SubElement element, const QStyleOption *option
 void DesignStyle::drawPrimitive(
     PrimitiveElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const
 {
+    if (element == PE_FrameFocusRect && qobject_cast<const Label *>(widget))
+        return drawFocusMark(painter, option->rect);
     if (element != PE_FrameTabWidget)
         return QProxyStyle::drawPrimitive(element, option, painter, widget);
     painter->fillRect(option->rect, option->palette.window());
@@ -97,6 +115,8 @@ void DesignStyle::drawControl(
     } else {
         drawRaisedBevel(painter, r, option->palette);
     }
+    if (option->state & State_HasFocus)
+        drawFocusMark(painter, option->rect.adjusted(3, 3, -3, -3));
 }
 
 void DesignStyle::drawComplexControl(

@@ -4,6 +4,9 @@
 #include "app/designstyle.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTranslator>
 
@@ -92,8 +95,35 @@ Form1::Form1(QWidget *parent)
     wireBandsPage();
     wireSmdPage();
     wireAboutPage();
+    setFocusOrder();
 
     Form_Load();
+}
+
+void Form1::setFocusOrder()
+{
+    // The design's order: the tab row, band 1's buttons, the band-count options, the buttons of bands 2 to 5
+    // column by column, each from the top, the code boxes. The labels that react to a click follow the
+    // designed controls of their page, from the top: the read-outs (value, marking, tolerance), then on the
+    // About page the web address and the description.
+    QWidget *previous = SSTab1->tabBar();
+    const auto chain = [&previous](QWidget *next) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int band = 1; band <= bands::kBandTotal; ++band) {
+        for (ColorButton *button : Command)
+            if (button && button->band() == band)
+                chain(button);
+        if (band == 1) {
+            chain(Option1);
+            chain(Option2);
+            chain(Option3);
+        }
+    }
+    for (QWidget *next : std::initializer_list<QWidget *> {
+             Label6, Label7, Label10, Text1, Text2, control<Label>("Label25"), control<Label>("Label22") })
+        chain(next);
 }
 
 void Form1::Form_Load()

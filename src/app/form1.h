@@ -53,6 +53,8 @@ private:
 
     void Form_Load();
     static void EnableMinimizeButton(QWidget &form);
+    // The keyboard's order through the controls of all three pages.
+    void setFocusOrder();
 
     // Colour-band page.
     void wireBandsPage();

@@ -6,8 +6,6 @@
 
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QTabBar>
-#include <QTabWidget>
 
 namespace barvoznak {
 
@@ -38,24 +36,6 @@ void Form1::wireBandsPage()
         connect(button, &QPushButton::clicked, this,
             [this, button] { ColorButton_Click(button->band(), button->color()); });
     }
-
-    // Keyboard order from the tab row: band 1, the band-count options, then bands 2 to 5, each column top to
-    // bottom; the code boxes of page 2 follow.
-    QWidget *previous = SSTab1->tabBar();
-    const auto chain = [&previous](QWidget *next) {
-        QWidget::setTabOrder(previous, next);
-        previous = next;
-    };
-    for (int band = 1; band <= kBandTotal; ++band) {
-        for (ColorButton *button : Command)
-            if (button && button->band() == band)
-                chain(button);
-        if (band == 1) {
-            chain(Option1);
-            chain(Option2);
-            chain(Option3);
-        }
-    }
 }
 
 void Form1::ColorButton_Click(int band, ColorIndex colorIndex)
@@ -73,6 +53,12 @@ void Form1::setBand(int band, ColorIndex colorIndex)
     // Tells a screen-reader user, or one who cannot tell the colours apart, what the band shows.
     Shape[band]->setAccessibleName(
         QStringLiteral("Proužek %1: %2").arg(band).arg(QString::fromUtf8(colorInfo(colorIndex).caption)));
+    // The band's buttons tell a screen-reader user, who cannot see their column, whose they are, and which of
+    // them gave the band the colour it has.
+    for (ColorButton *button : Command)
+        if (button && button->band() == band)
+            button->setAccessibleDescription(QStringLiteral("Proužek %1").arg(band)
+                + (button->color() == colorIndex ? QStringLiteral(", zvolená barva") : QString()));
 }
 
 void Form1::PaintBands()

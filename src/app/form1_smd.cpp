@@ -44,7 +44,6 @@ void Form1::wireSmdPage()
     // which control it sets.
     connect(Text1, &QLineEdit::textChanged, Label5, [this] { Text1_Change(); });
     connect(Text2, &QLineEdit::textChanged, Label13, [this] { Text2_Change(); });
-    QWidget::setTabOrder(Text1, Text2);
 }
 
 void Form1::Text1_Change() { decodeInto(Text1, Label5, smd::CodeForm::ThreeChar); }

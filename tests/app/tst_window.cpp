@@ -59,8 +59,9 @@ enum class Option { three = 1, four, five };
 using Steps = QList<std::variant<Option, Colour>>;
 Q_DECLARE_METATYPE(Steps)
 // What a user does to a control: a click, a double-click as the platform sends it, a right click, an
-// accessibility client's press action; or, in between, a click on "4 proužky", which changes the read-out.
-enum class Gesture { click, doubleClick, rightClick, press, chooseFourBands };
+// accessibility client's press action, Enter held until it repeats or Space once it has the focus from the
+// Tab key; or, in between, a click on "4 proužky", which changes the read-out.
+enum class Gesture { click, doubleClick, rightClick, press, enter, space, chooseFourBands };
 using Gestures = QList<Gesture>;
 Q_DECLARE_METATYPE(Gestures)
 
@@ -132,6 +133,12 @@ class TestWindow : public QObject {
     void showPage(int page) const
     {
         QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(page).center());
+    }
+    // Makes the window the active one, where the keyboard's focus shows (after a box, or with no window manager).
+    void activate() const
+    {
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
 public slots:
@@ -206,9 +213,14 @@ private slots:
             for (int c = 1; c <= 12; ++c) {
                 QPushButton *b = button(band, Colour(c));
                 const bool shown = buttonsShown(bandCount, band).contains(Colour(c));
+                // A screen reader also tells the button's band, and whether the band has its colour now.
+                const QString described = QStringLiteral("Proužek %1").arg(band)
+                    + (int(bands[band - 1]) == c ? QStringLiteral(", zvolená barva") : QString());
                 QVERIFY2((b && b->isVisible()) == shown
                         && (!shown
-                            || (b->text() == kDesigned[c].caption && pixel(b, { 4, 8 }) == kDesigned[c].rgb)),
+                            || (b->text() == kDesigned[c].caption && pixel(b, { 4, 8 }) == kDesigned[c].rgb
+                                && QAccessible::queryAccessibleInterface(b)->text(QAccessible::Description)
+                                    == described)),
                     qPrintable(QStringLiteral("band %1, %2").arg(band).arg(kDesigned[c].caption)));
             }
             QWidget *shape = find(QStringLiteral("Shape%1").arg(band));
@@ -225,10 +237,15 @@ private slots:
         QVERIFY(qAbs(2 * label9->x() + label9->width() - centre) <= 1);
     }
 
-    // A colour button sinks while it is pressed: its shadow runs round it, and a dark edge inside that.
+    // A colour button sinks while it is pressed: its shadow runs round it, and a dark edge inside that. It
+    // shows a mark while it has the keyboard focus.
     void colourButtonSinks()
     {
         QPushButton *b = button(1, brown);
+        const QImage unfocused = b->grab().toImage();
+        activate();
+        b->setFocus(Qt::TabFocusReason);
+        QVERIFY(b->hasFocus() && b->grab().toImage() != unfocused);
         QTest::mousePress(b, Qt::LeftButton);
         QCOMPARE(QList({ pixel(b, { 0, 0 }), pixel(b, { 1, 1 }) }),
             QList({ b->palette().color(QPalette::Shadow).rgb(), b->palette().color(QPalette::Dark).rgb() }));
@@ -287,14 +304,15 @@ private slots:
         QTest::addColumn<QStringList>("texts"); // of the boxes, in order
         const Qt::CursorShape arrow = Qt::ArrowCursor, upArrow = Qt::UpArrowCursor;
         using enum Gesture;
-        row("Label6", "Label6", Gestures { click }, arrow, 0, "Hodnota odporu je :", QStringList { "100 ohmů" });
+        row("Label6", "Label6", Gestures { click, enter, space }, arrow, 0,
+            "Hodnota odporu je :", QStringList(3, "100 ohmů"));
         row("Label10", "Label10", Gestures { click }, arrow, 0, "Tolerance odporu je :", QStringList { "±1 %" });
         row("Label7 before and after four bands", "Label7", Gestures { click, chooseFourBands, press }, arrow, 0,
             "Zkrácené značení je :", QStringList { "100R", "10R" });
-        row("Label22", "Label22", Gestures { click }, arrow, 0, "Barvoznak",
-            QStringList { "Značení uhlíkových rezistorů pomocí barevných proužků a SMD rezistorů pomocí "
-                          "číselného kódu." });
-        row("Label25", "Label25", Gestures { click, click, press }, upArrow, 3, "", QStringList {});
+        row("Label22", "Label22", Gestures { click, enter, space }, arrow, 0, "Barvoznak",
+            QStringList(3,
+                "Značení uhlíkových rezistorů pomocí barevných proužků a SMD rezistorů pomocí číselného kódu."));
+        row("Label25", "Label25", Gestures { click, click, press, enter, space }, upArrow, 5, "", QStringList {});
         row("Label25 double-click", "Label25", Gestures { doubleClick }, upArrow, 1, "", QStringList {});
         row("Label25 right click", "Label25", Gestures { rightClick, click }, upArrow, 1, "", QStringList {});
         for (const char *inert : { "Label9", "Image1", "Label8", "Label5", "Label14", "Image2", "Label1", "Label2",
@@ -328,6 +346,19 @@ private slots:
                     actions->doAction(QAccessibleActionInterface::pressAction());
                     QVERIFY(seen.size() == boxes && this->requests.size() == asked); // not yet
                     QCoreApplication::processEvents();
+                } else if (gesture == Gesture::enter || gesture == Gesture::space) {
+                    const QImage unfocused = target->grab().toImage();
+                    activate();
+                    tabs()->setFocus();
+                    for (int step = 0; step < 80 && !target->hasFocus(); ++step)
+                        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+                    QVERIFY2(target->hasFocus() && target->grab().toImage() != unfocused, "no focus, or no mark");
+                    const Qt::Key key = gesture == Gesture::enter ? Qt::Key_Return : Qt::Key_Space;
+                    QTest::keyPress(target, key);
+                    QKeyEvent repeated(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+                    QCoreApplication::sendEvent(target, &repeated);
+                    QTest::keyRelease(target, key);
+                    target->clearFocus();
                 } else if (gesture == Gesture::chooseFourBands) {
                     QTest::mouseClick(find("Option2"), Qt::LeftButton);
                 } else if (gesture == Gesture::doubleClick) {
@@ -366,6 +397,8 @@ private slots:
                     form->rect().adjusted(0, tabs()->height(), 0, 0).contains(place), qPrintable(c->objectName()));
                 QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c);
                 QVERIFY(a->role() != QAccessible::Client && a->role() != QAccessible::NoRole);
+                QVERIFY2(a->role() != QAccessible::Graphic || !a->text(QAccessible::Name).isEmpty(),
+                    qPrintable(c->objectName()));
                 QCOMPARE(a->rect(), QRect(form->mapToGlobal(place.topLeft()), place.size()));
                 const auto *label = qobject_cast<QLabel *>(c);
                 const auto *button = qobject_cast<QAbstractButton *>(c);
@@ -390,7 +423,8 @@ private slots:
     }
 
     // The keys go through the tab row, band 1's buttons, the band-count options, the buttons of bands 2 to 5
-    // column by column, each from the top, and the two code boxes.
+    // column by column, each from the top, the read-outs, the two code boxes, the web address and the
+    // description.
     void focusOrder()
     {
         QList<QWidget *> expected;
@@ -401,7 +435,8 @@ private slots:
             if (band == 1)
                 expected << find("Option1") << find("Option2") << find("Option3");
         }
-        expected << find("Text1") << find("Text2");
+        for (const char *name : { "Label6", "Label7", "Label10", "Text1", "Text2", "Label25", "Label22" })
+            expected << find(name);
         QList<QWidget *> chain;
         for (QWidget *c = tabs()->nextInFocusChain(); c != tabs(); c = c->nextInFocusChain())
             if (c->focusPolicy() & Qt::TabFocus && !c->focusProxy() && !tabs()->isAncestorOf(c))
