@@ -43,11 +43,6 @@ QPalette designPalette()
         palette.setColor(QPalette::Inactive, colour.role, QColor::fromRgba(colour.enabled));
         palette.setColor(QPalette::Disabled, colour.role, QColor::fromRgba(colour.disabled));
     }
-#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-    // Newer Qt marks the focus and the chosen option in the accent colour, which is the highlight's here.
-    for (const auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
-        palette.setColor(group, QPalette::Accent, palette.color(group, QPalette::Highlight));
-#endif
     return palette;
 }
 

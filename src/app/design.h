@@ -79,32 +79,26 @@ struct Control {
 
 // The window's colours on every desktop, light or dark: a classic light dialog, a light grey face with black
 // text and white boxes, as every control without colours of its own shows them (the design's system colours).
-// The same whether the window is active or not; the second colour is the one of a disabled control.
+// The same whether the window is active or not; the second colour is the one of a disabled control (as the
+// greyed commands of a code box's menu show it). As 0xAARRGGBB.
 struct RoleColour {
     QPalette::ColorRole role;
     QRgb enabled, disabled;
 };
 inline constexpr auto kColours = std::to_array<RoleColour>({
-    { QPalette::Window, qRgb(239, 239, 239), qRgb(239, 239, 239) },
-    { QPalette::WindowText, qRgb(0, 0, 0), qRgb(190, 190, 190) },
-    { QPalette::Button, qRgb(239, 239, 239), qRgb(239, 239, 239) },
-    { QPalette::ButtonText, qRgb(0, 0, 0), qRgb(190, 190, 190) },
-    { QPalette::Base, qRgb(255, 255, 255), qRgb(239, 239, 239) },
-    { QPalette::AlternateBase, qRgb(247, 247, 247), qRgb(247, 247, 247) },
-    { QPalette::Text, qRgb(0, 0, 0), qRgb(190, 190, 190) },
-    { QPalette::PlaceholderText, qRgba(0, 0, 0, 128), qRgba(0, 0, 0, 128) },
-    { QPalette::BrightText, qRgb(255, 255, 255), qRgb(255, 255, 255) },
-    { QPalette::Light, qRgb(255, 255, 255), qRgb(255, 255, 255) },
-    { QPalette::Midlight, qRgb(202, 202, 202), qRgb(202, 202, 202) },
-    { QPalette::Mid, qRgb(184, 184, 184), qRgb(184, 184, 184) },
-    { QPalette::Dark, qRgb(159, 159, 159), qRgb(190, 190, 190) },
-    { QPalette::Shadow, qRgb(118, 118, 118), qRgb(177, 177, 177) },
-    { QPalette::Highlight, qRgb(48, 140, 198), qRgb(145, 145, 145) },
-    { QPalette::HighlightedText, qRgb(255, 255, 255), qRgb(255, 255, 255) },
-    { QPalette::Link, qRgb(0, 0, 255), qRgb(0, 0, 255) },
-    { QPalette::LinkVisited, qRgb(255, 0, 255), qRgb(255, 0, 255) },
-    { QPalette::ToolTipBase, qRgb(255, 255, 220), qRgb(255, 255, 220) },
-    { QPalette::ToolTipText, qRgb(0, 0, 0), qRgb(0, 0, 0) },
+    { QPalette::Window, 0xffefefef, 0xffefefef }, { QPalette::WindowText, 0xff000000, 0xffbebebe },
+        { QPalette::Button, 0xffefefef, 0xffefefef }, { QPalette::ButtonText, 0xff000000, 0xffbebebe },
+        { QPalette::Base, 0xffffffff, 0xffefefef }, { QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7 },
+        { QPalette::Text, 0xff000000, 0xffbebebe }, { QPalette::PlaceholderText, 0x80000000, 0x80000000 },
+        { QPalette::BrightText, 0xffffffff, 0xffffffff }, { QPalette::Light, 0xffffffff, 0xffffffff },
+        { QPalette::Midlight, 0xffcacaca, 0xffcacaca }, { QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8 },
+        { QPalette::Dark, 0xff9f9f9f, 0xffbebebe }, { QPalette::Shadow, 0xff767676, 0xffb1b1b1 },
+        { QPalette::Highlight, 0xff308cc6, 0xff919191 }, { QPalette::HighlightedText, 0xffffffff, 0xffffffff },
+        { QPalette::Link, 0xff0000ff, 0xff0000ff }, { QPalette::LinkVisited, 0xffff00ff, 0xffff00ff },
+        { QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc }, { QPalette::ToolTipText, 0xff000000, 0xff000000 },
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        { QPalette::Accent, 0xff308cc6, 0xff919191 }, // newer Qt marks the focus and the chosen option in it
+#endif
 });
 
 // Page 1: the colour-band decoder.
