@@ -30,25 +30,24 @@ inline constexpr ByBand<ColorIndex> kStartColors { { kBrown, kBlack, kBlack, kBl
 
 struct ColorInfo {
     const char *caption; // Czech colour name on the buttons, UTF-8
-    const char *name; // English name, for the code and the tests
     std::uint32_t value; // paint colour, 0x00BBGGRR
     const char *tolerance; // as a tolerance band, UTF-8; null where the colour carries none
 };
 
 // One table for the buttons' faces, the band paint and the tolerances alike.
 inline constexpr std::array<ColorInfo, kColorCount> kColors { {
-    { "Černá", "black", 0, nullptr },
-    { "Hnědá", "brown", 16576, "±1 %" },
-    { "Červená", "red", 255, "±2 %" },
-    { "Oranžová", "orange", 33023, nullptr },
-    { "Žlutá", "yellow", 65535, nullptr },
-    { "Zelená", "green", 65280, "±0.5 %" },
-    { "Modrá", "blue", 16711680, "±0.25 %" },
-    { "Fialová", "violet", 16711935, "±0.1 %" },
-    { "Šedá", "grey", 8421504, "±0.05 %" },
-    { "Bílá", "white", 16777215, nullptr },
-    { "Zlatá", "gold", 4246499, "±5 %" },
-    { "Stříbrná", "silver", 12632256, "±10 %" },
+    { "Černá", 0, nullptr }, // black
+    { "Hnědá", 16576, "±1 %" }, // brown
+    { "Červená", 255, "±2 %" }, // red
+    { "Oranžová", 33023, nullptr }, // orange
+    { "Žlutá", 65535, nullptr }, // yellow
+    { "Zelená", 65280, "±0.5 %" }, // green
+    { "Modrá", 16711680, "±0.25 %" }, // blue
+    { "Fialová", 16711935, "±0.1 %" }, // violet
+    { "Šedá", 8421504, "±0.05 %" }, // grey
+    { "Bílá", 16777215, nullptr }, // white
+    { "Zlatá", 4246499, "±5 %" }, // gold
+    { "Stříbrná", 12632256, "±10 %" }, // silver
 } };
 
 constexpr bool isColorIndex(int c) { return c >= kBlack && c <= kColorCount; }

@@ -84,7 +84,7 @@ private slots:
                  { "plus sign and a bare fraction", "+.5", { 5, -1 }, "0,5" },
                  { "two signs read 0", "+-5", {}, "0" },
                  { "second period stops", "1.2.3", { 12, -1 }, "1,2" },
-                 { "E with a signed exponent", "2.5E+13", { 25, 12 }, "2,5E+13" },
+                 { "signed E, eight digits written as seven", "1.0500001E+13", { 10500001, 6 }, "1,05E+13" },
                  { "D with a negative exponent, leading zeros", "-1d-4", { -1, -4 }, "-0,0001" },
                  { "E without digits is no exponent", "1E-", { 1 }, "1" },
                  { "the last hexadecimal digit in either case", "&hfF", { 255 }, "255" },
