@@ -110,8 +110,8 @@ static void closeMessageBoxes(const QString &title, QStringList &texts, const st
     action();
 }
 
-// Each test function gets the main window new, under a Czech locale and shown; the desktop's browser is a
-// list of the addresses it was asked to open.
+// Each test function gets the main window new, under a Czech locale, shown and active; the desktop's browser
+// is a list of the addresses it was asked to open.
 class TestWindow : public QObject {
     Q_OBJECT
     std::unique_ptr<Form1> form;
@@ -133,12 +133,6 @@ class TestWindow : public QObject {
     void showPage(int page) const
     {
         QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(page).center());
-    }
-    // Makes the window the active one, where the keyboard's focus shows (after a box, or with no window manager).
-    void activate() const
-    {
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
 public slots:
@@ -162,7 +156,8 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
         form = std::make_unique<Form1>();
         form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow(); // where the keyboard's focus shows, also with no window manager
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
     void cleanup() { form.reset(); }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
@@ -249,7 +244,6 @@ private slots:
     {
         QPushButton *b = button(1, brown);
         const QImage unfocused = b->grab().toImage();
-        activate();
         b->setFocus(Qt::TabFocusReason);
         QVERIFY(b->hasFocus() && b->grab().toImage() != unfocused);
         QTest::mousePress(b, Qt::LeftButton);
@@ -354,10 +348,10 @@ private slots:
                     QCoreApplication::processEvents();
                 } else if (gesture == Gesture::enter || gesture == Gesture::space) {
                     const QImage unfocused = target->grab().toImage();
-                    activate();
-                    tabs()->setFocus();
+                    form->activateWindow(); // again, after a box
+                    QVERIFY(QTest::qWaitForWindowActive(form.get()));
                     for (int step = 0; step < 80 && !target->hasFocus(); ++step)
-                        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+                        QTest::keyClick(form.get(), Qt::Key_Tab);
                     QVERIFY2(target->hasFocus() && target->grab().toImage() != unfocused, "no focus, or no mark");
                     const Qt::Key key = gesture == Gesture::enter ? Qt::Key_Return : Qt::Key_Space;
                     QTest::keyPress(target, key);
