@@ -39,7 +39,8 @@ QPalette designPalette()
 {
     QPalette palette;
     for (const design::RoleColour &colour : design::kColours) {
-        palette.setColor(colour.role, QColor::fromRgba(colour.enabled)); // every group, then the disabled one
+        palette.setColor(QPalette::Active, colour.role, QColor::fromRgba(colour.enabled));
+        palette.setColor(QPalette::Inactive, colour.role, QColor::fromRgba(colour.enabled));
         palette.setColor(QPalette::Disabled, colour.role, QColor::fromRgba(colour.disabled));
     }
     return palette;
