@@ -2,6 +2,7 @@
 // rules), decoding an SMD code, and the same through the window (a colour button click, a code set in its
 // box), with and without the repaint that follows. Run by hand; never part of the tests.
 
+#include "app/application.h"
 #include "app/form1.h"
 #include "rules/readout.h"
 #include "rules/smdcode.h"

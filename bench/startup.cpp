@@ -1,5 +1,6 @@
 // The program's own start-up, as src/app/main.cpp does it, up to the main window's first frame.
 
+#include "app/application.h"
 #include "app/form1.h"
 #include "firstframe.h"
 

@@ -1,43 +1,26 @@
 #pragma once
 
 // The few controls of the window that Qt has no match for: labels that react to a click or size themselves to
-// their text, the colour buttons, the band shapes, and pictures drawn from their sources at the screen's
-// density; and the making of a page's controls from the design table. Everything else is a stock Qt widget,
-// drawn as the design asks by the DesignStyle.
+// their text, the colour buttons and the band shapes. Everything else is a stock Qt widget, drawn as the
+// design asks by the DesignStyle.
 
-#include "app/design.h"
+#include "rules/colorcode.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QWidget>
 
 #include <functional>
-#include <span>
 
 namespace barvoznak {
-
-// Lets accessibility clients see our own controls for what they are; idempotent.
-void installAccessibleFactory();
-
-// The design's font, bold or regular at its two sizes, in the face that draws it best on each platform.
-using design::DesignFont;
-QFont designFont(DesignFont kind);
-
-// The design's colours (design::kColours) as a palette that sets every colour role, so that nothing of the
-// desktop's colour scheme fills in.
-QPalette designPalette();
-
-// Makes the controls of the rows in their page, in the rows' order, each with its designed name, place,
-// caption and look.
-void buildControls(QWidget *page, std::span<const design::Control> rows);
 
 // A label that may react to a click, optionally sizing itself to its text.
 class Label : public QLabel {
     Q_OBJECT
-    Q_PROPERTY(QString text READ text WRITE setText)
 public:
     using QLabel::QLabel;
+
+    // What the label shows. An auto-sized label fits its box to it, which QLabel::setText does not do.
+    void setCaption(const QString &text);
 
     // An auto-sized label keeps its designed left edge, or its centre when its text is centred.
     void setAutoSize(bool on);
@@ -54,11 +37,6 @@ public:
     void setLink(const QString &address) { m_link = address; }
     QWidget *controlledBy() const { return m_controlledBy; }
     void setControlledBy(QWidget *control) { m_controlledBy = control; }
-
-public slots:
-    // Hides QLabel's own, also as the text property and for calls by name, so that an auto-sized label fits
-    // every text it is given.
-    void setText(const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -93,24 +71,6 @@ public:
 private:
     int m_band;
     bands::ColorIndex m_color;
-};
-
-// A picture of the resources for drawing at any density: an SVG drawing, or a raster with its "@2x" twin.
-QIcon pictureIcon(const QString &source);
-
-// A picture, drawn from its source at the screen's density: an SVG as vectors, a raster from its "@2x" twin
-// where the screen needs it. It is read on first paint, so the pages not shown cost nothing at start-up.
-class Picture : public QWidget {
-    Q_OBJECT
-public:
-    Picture(const QString &source, QWidget *parent);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QString m_source;
-    QIcon m_icon;
 };
 
 // One band body over the resistor drawing: a filled (rounded) rectangle whose outline has its own colour.

@@ -10,7 +10,6 @@
 
 #include "rules/colorcode.h"
 
-#include <QPalette>
 #include <QRect>
 
 #include <array>
@@ -58,11 +57,9 @@ inline constexpr Look kBold { .font = DesignFont::Bold975, .autoSize = true };
 inline constexpr Look kBoldTransparent { .font = DesignFont::Bold975, .transparent = true, .autoSize = true };
 inline constexpr Look kWhite { .font = DesignFont::Bold975, .transparent = true, .autoSize = true, .white = true };
 // The web address: white like the others, with the up-arrow pointer over it.
-inline constexpr Look kWhiteLink = [] {
-    Look look = kWhite;
-    look.pointer = Qt::UpArrowCursor;
-    return look;
-}();
+inline constexpr Look kWhiteLink {
+    .font = DesignFont::Bold975, .transparent = true, .autoSize = true, .white = true, .pointer = Qt::UpArrowCursor
+};
 
 // A caption the program writes from its facts (product name, version, the maker's texts), set in CMake.
 inline constexpr const char *kFromFacts = nullptr;
@@ -76,42 +73,6 @@ struct Control {
     const char *frame = nullptr; // the frame it lies in, else the page
     const char *spoken = nullptr; // what a screen reader says a picture shows, UTF-8
 };
-
-// The window's colours on every desktop, light or dark: a classic light dialog, a light grey face with black
-// text and white boxes, as every control without colours of its own shows them (the design's system colours).
-// The same whether the window is active or not; the second colour is the one of a disabled control (as the
-// greyed commands of a code box's menu show it). As 0xAARRGGBB.
-struct RoleColour {
-    QPalette::ColorRole role;
-    QRgb enabled, disabled;
-};
-// clang-format off
-inline constexpr auto kColours = std::to_array<RoleColour>({
-    { QPalette::Window, 0xffefefef, 0xffefefef }, // the pages, frames and labels
-    { QPalette::WindowText, 0xff000000, 0xffbebebe }, // their texts, the lines
-    { QPalette::Button, 0xffefefef, 0xffefefef }, // the tab row, OK (colour buttons have their own)
-    { QPalette::ButtonText, 0xff000000, 0xffbebebe }, // every button's caption
-    { QPalette::Base, 0xffffffff, 0xffefefef }, // the code boxes
-    { QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7 },
-    { QPalette::Text, 0xff000000, 0xffbebebe }, // the codes typed, the menu's commands
-    { QPalette::PlaceholderText, 0x80000000, 0x80000000 },
-    { QPalette::BrightText, 0xffffffff, 0xffffffff },
-    { QPalette::Light, 0xffffffff, 0xffffffff }, // the lit edges of bevels and frames
-    { QPalette::Midlight, 0xffcacaca, 0xffcacaca },
-    { QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8 },
-    { QPalette::Dark, 0xff9f9f9f, 0xffbebebe }, // the shaded edges
-    { QPalette::Shadow, 0xff767676, 0xffb1b1b1 }, // the outer shade of a bevel
-    { QPalette::Highlight, 0xff308cc6, 0xff919191 }, // selected text and menu commands, the focus
-    { QPalette::HighlightedText, 0xffffffff, 0xffffffff },
-    { QPalette::Link, 0xff0000ff, 0xff0000ff },
-    { QPalette::LinkVisited, 0xffff00ff, 0xffff00ff },
-    { QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc },
-    { QPalette::ToolTipText, 0xff000000, 0xff000000 },
-#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-    { QPalette::Accent, 0xff308cc6, 0xff919191 }, // newer Qt marks the focus and the chosen option in it
-#endif
-});
-// clang-format on
 
 // Page 1: the colour-band decoder.
 inline constexpr auto kBandsPage = std::to_array<Control>({

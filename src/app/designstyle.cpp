@@ -1,6 +1,7 @@
 #include "designstyle.h"
 
 #include "app/controls.h"
+#include "app/design.h"
 
 #include <QPainter>
 #include <QStyleFactory>

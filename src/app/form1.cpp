@@ -1,74 +1,17 @@
 #include "app/form1.h"
 
 #include "app/about.h"
-#include "app/designstyle.h"
+#include "app/colours.h"
+#include "app/fonts.h"
+#include "app/pictures.h"
 
-#include <QApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTranslator>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace barvoznak {
-
-namespace {
-
-// Whether the system's own colours must be followed: only where Windows' High Contrast is on, which its users
-// choose because they need those colours to read the screen at all, as classic Windows programs do.
-bool systemColoursWanted()
-{
-#ifdef Q_OS_WIN
-    HIGHCONTRASTW highContrast {};
-    highContrast.cbSize = sizeof(highContrast);
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(highContrast), &highContrast, 0)
-        && (highContrast.dwFlags & HCF_HIGHCONTRASTON);
-#else
-    return false;
-#endif
-}
-
-} // namespace
-
-void chooseColours()
-{
-    // The design's palette sets every colour, so neither the desktop's scheme nor a later switch of it shows
-    // through (and message boxes get it too); an empty one leaves every colour to the system again.
-    QApplication::setPalette(systemColoursWanted() ? QPalette() : designPalette());
-}
-
-void choosePlatform()
-{
-#ifdef Q_OS_WIN
-    // Qt's default text on Windows goes through GDI, which hints each glyph to whole pixels: at the design's
-    // 13 px the bold face keeps one-pixel stems and reads as regular. DirectWrite draws the outlines as
-    // designed, bold as bold and crisp at every display scale.
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.isEmpty() || platform == "windows")
-        qputenv("QT_QPA_PLATFORM", "windows:fontengine=directwrite");
-#endif
-}
-
-void setUpApplication()
-{
-    QApplication::setApplicationName(about::programName());
-    QApplication::setApplicationVersion(about::version());
-    QApplication::setDesktopFileName(about::appId());
-    installAccessibleFactory();
-    QApplication::setStyle(new DesignStyle);
-    chooseColours();
-    // Qt's own texts in Czech like the program's, whatever the system's language; should the translation
-    // not load, they stay English.
-    auto *qtTexts = new QTranslator(qApp);
-    if (qtTexts->load(QStringLiteral(":/translations/qtbase_cs.qm")))
-        QCoreApplication::installTranslator(qtTexts);
-    else
-        delete qtTexts;
-}
 
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
@@ -112,9 +55,8 @@ void Form1::setFocusOrder()
         previous = next;
     };
     for (int band = 1; band <= bands::kBandTotal; ++band) {
-        for (ColorButton *button : Command)
-            if (button && button->band() == band)
-                chain(button);
+        for (ColorButton *button : bandButtons(band))
+            chain(button);
         if (band == 1) {
             chain(Option1);
             chain(Option2);

@@ -10,6 +10,7 @@
 // (src/rules); this class keeps the state, calls them and sets captions. Bands are counted 1 to 5 here as
 // everywhere: BandColor[3] is band 3, Shape[3] is Shape3, Command[3] is Command3.
 
+#include "app/buildcontrols.h"
 #include "app/controls.h"
 #include "rules/colorcode.h"
 
@@ -22,34 +23,20 @@ class QTabWidget;
 
 namespace barvoznak {
 
-// Chooses Qt's platform before the application object exists: on Windows the windows platform with
-// DirectWrite text, unless the environment names another platform.
-void choosePlatform();
-
-// Gives the application the design's colours, or, where the system's must be followed (Windows' High
-// Contrast), the system's.
-void chooseColours();
-
-// What every start of the program needs before its window: its names for the desktop, the accessibility
-// of our own controls, and the design's look. Used by main, the tests and the benchmarks alike.
-void setUpApplication();
-
 class Form1 : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(QWidget *parent = nullptr);
 
-    // The band state, read-only for the outside (tests, accessibility).
-    const bands::BandBytes &bandColor() const { return BandColor; }
-    const bands::BandBytes &bandValue() const { return BandValue; }
+    // The band count, read-only for the outside (tests).
     int bandCount() const { return BandCount; }
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    // A control of a built page by its designed name.
-    template <typename T> T *control(const QString &name) const { return findChild<T *>(name); }
+    // A control of a built page by its designed name; one that no row makes stops the program.
+    template <typename T> T *control(const QString &name) const { return namedControl<T>(this, name); }
 
     void Form_Load();
     static void EnableMinimizeButton(QWidget &form);
@@ -58,6 +45,8 @@ private:
 
     // Colour-band page.
     void wireBandsPage();
+    // The colour buttons of a band, top to bottom.
+    QList<ColorButton *> bandButtons(int band) const;
     void ColorButton_Click(int band, bands::ColorIndex colorIndex);
     // Gives a band a colour: its BandColor, its BandValue and its shape's paint, always together.
     void setBand(int band, bands::ColorIndex colorIndex);

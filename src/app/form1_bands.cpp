@@ -38,6 +38,15 @@ void Form1::wireBandsPage()
     }
 }
 
+QList<ColorButton *> Form1::bandButtons(int band) const
+{
+    QList<ColorButton *> buttons;
+    for (ColorIndex c = kBlack; c <= kColorCount; ++c)
+        if (ColorButton *button = Command[design::buttonNumber(band, c)])
+            buttons << button;
+    return buttons;
+}
+
 void Form1::ColorButton_Click(int band, ColorIndex colorIndex)
 {
     BandColor[band] = colorIndex;
@@ -55,10 +64,9 @@ void Form1::setBand(int band, ColorIndex colorIndex)
         QStringLiteral("Proužek %1: %2").arg(band).arg(QString::fromUtf8(colorInfo(colorIndex).caption)));
     // The band's buttons tell a screen-reader user, who cannot see their column, whose they are, and which of
     // them gave the band the colour it has.
-    for (ColorButton *button : Command)
-        if (button && button->band() == band)
-            button->setAccessibleDescription(QStringLiteral("Proužek %1").arg(band)
-                + (button->color() == colorIndex ? QStringLiteral(", zvolená barva") : QString()));
+    for (ColorButton *button : bandButtons(band))
+        button->setAccessibleDescription(QStringLiteral("Proužek %1").arg(band)
+            + (button->color() == colorIndex ? QStringLiteral(", zvolená barva") : QString()));
 }
 
 void Form1::PaintBands()
@@ -74,12 +82,12 @@ void Form1::UpdateReadout()
 {
     const Readout readout = readBands(BandCount, BandValue, localeDecimalSeparator());
     if (readout.marking)
-        Label7->setText(*readout.marking);
+        Label7->setCaption(*readout.marking);
     if (readout.tolerance)
-        Label10->setText(*readout.tolerance);
+        Label10->setCaption(*readout.tolerance);
     if (readout.value) {
-        Label6->setText(*readout.value);
-        Label9->setText(Label6->text());
+        Label6->setCaption(*readout.value);
+        Label9->setCaption(Label6->text());
     }
 }
 

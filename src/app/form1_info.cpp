@@ -12,11 +12,11 @@ namespace barvoznak {
 
 void Form1::wireAboutPage()
 {
-    control<Label>("Label2")->setText(about::productName() + QLatin1Char(' ') + about::shortVersion());
-    control<Label>("Label23")->setText(about::copyright());
-    control<Label>("Label24")->setText(about::author());
+    control<Label>("Label2")->setCaption(about::productName() + QLatin1Char(' ') + about::shortVersion());
+    control<Label>("Label23")->setCaption(about::copyright());
+    control<Label>("Label24")->setCaption(about::author());
     auto *label25 = control<Label>("Label25");
-    label25->setText(about::webAddress());
+    label25->setCaption(about::webAddress());
     label25->setLink(about::webUrl());
     label25->setClickHandler([this] { Label25_Click(); });
     control<Label>("Label22")->setClickHandler([this] { Label22_Click(); });
@@ -25,7 +25,7 @@ void Form1::wireAboutPage()
     // font's blanks are wider than the design's, they are narrowed so the identifier is not cut off. Qt adds
     // word spacing once per run of blanks, not per blank, so it is measured until the line fits.
     auto *label1 = control<Label>("Label1");
-    label1->setText(
+    label1->setCaption(
         QLatin1Char(' ') + about::shortVersion() + QString(136, QLatin1Char(' ')) + QStringLiteral("Id.:92212"));
     QFont narrower = label1->font();
     for (int step = 1; step <= 32 && QFontMetricsF(narrower).horizontalAdvance(label1->text()) > label1->width();

@@ -19,7 +19,7 @@ void decodeInto(QLineEdit *box, Label *result, smd::CodeForm form)
     if (cut != box->text())
         box->setText(cut);
     if (const auto caption = smd::decode(box->text(), form, localeDecimalSeparator()))
-        result->setText(*caption);
+        result->setCaption(*caption);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "app/application.h"
 #include "app/form1.h"
 
 #include <QApplication>

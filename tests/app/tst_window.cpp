@@ -1,5 +1,8 @@
 #include "app/about.h"
+#include "app/application.h"
+#include "app/colours.h"
 #include "app/form1.h"
+#include "app/pictures.h"
 #include "table.h"
 
 #include <QtTest>
@@ -421,26 +424,49 @@ private slots:
         }
     }
 
-    // The keys go through the tab row, band 1's buttons, the band-count options, the buttons of bands 2 to 5
-    // column by column, each from the top, the read-outs, the two code boxes, the web address and the
-    // description.
+    // The keys go, as the design orders them, through the tab row, band 1's buttons Command2 to Command10, the
+    // options, the buttons of bands 2 to 5 column by column, each from the top (band 5 has no black, orange,
+    // yellow or white), then the read-outs, the two code boxes, the web address and the description.
     void focusOrder()
     {
-        QList<QWidget *> expected;
-        for (int band = 1; band <= 5; ++band) {
-            for (int c = 1; c <= 12; ++c)
-                if (QWidget *b = button(band, Colour(c)))
-                    expected << b;
-            if (band == 1)
-                expected << find("Option1") << find("Option2") << find("Option3");
-        }
-        for (const char *name : { "Label6", "Label7", "Label10", "Text1", "Text2", "Label25", "Label22" })
-            expected << find(name);
-        QList<QWidget *> chain;
+        QStringList expected;
+        const auto commands = [&expected](int first, int last) {
+            for (int n = first; n <= last; ++n)
+                expected << QStringLiteral("Command%1").arg(n);
+        };
+        commands(2, 10);
+        expected += { "Option1", "Option2", "Option3" };
+        commands(13, 22);
+        commands(25, 36);
+        commands(37, 48);
+        for (int n : { 50, 51, 54, 55, 56, 57, 59, 60 })
+            commands(n, n);
+        expected += { "Label6", "Label7", "Label10", "Text1", "Text2", "Label25", "Label22" };
+        QStringList chain;
         for (QWidget *c = tabs()->nextInFocusChain(); c != tabs(); c = c->nextInFocusChain())
             if (c->focusPolicy() & Qt::TabFocus && !c->focusProxy() && !tabs()->isAncestorOf(c))
-                chain << c;
+                chain << c->objectName();
         QCOMPARE(chain, expected);
+    }
+
+    // A control asked for by a name no row has stops the program at once, naming it: this test run again
+    // apart, told to ask for one.
+    void misspeltControlStops()
+    {
+        if (qEnvironmentVariableIsSet("BARVOZNAK_MISSPELT_CONTROL"))
+            return void(namedControl<QLabel>(form.get(), QStringLiteral("Label99")));
+        QProcess apart;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("BARVOZNAK_MISSPELT_CONTROL"), QStringLiteral("1"));
+        apart.setProcessEnvironment(environment);
+        apart.setProcessChannelMode(QProcess::MergedChannels);
+        apart.start(QCoreApplication::applicationFilePath(), { "-nocrashhandler", "misspeltControlStops" });
+        QVERIFY(apart.waitForFinished(60000));
+        const QByteArray said = apart.readAll();
+        // Windows ends an aborted program with exit code 3 rather than a crash.
+        QVERIFY2((apart.exitStatus() == QProcess::CrashExit || apart.exitCode() != 0)
+                && said.contains("no control named Label99"),
+            said);
     }
 
     // A screen reader names each code box by the label in front of it and describes it by its frame's
