@@ -18,6 +18,12 @@ class LabelAccessible : public QAccessibleWidget {
 public:
     using QAccessibleWidget::QAccessibleWidget;
 
+    // Where its text is, the design's place; the room round it only holds the focus mark.
+    QRect rect() const override
+    {
+        const QRect text = label()->contentsRect();
+        return { label()->mapToGlobal(text.topLeft()), text.size() };
+    }
     QAccessible::Role role() const override
     {
         return label()->link().isEmpty() ? QAccessible::StaticText : QAccessible::Link;

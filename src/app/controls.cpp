@@ -28,7 +28,7 @@ void Label::setCaption(const QString &text)
     const qreal overhang = text.isEmpty() ? 0 : qMax(0.0, -metrics.rightBearing(text.back()));
     const QSize size(qCeil(metrics.horizontalAdvance(text) + overhang), qCeil(metrics.height()));
     const int left = alignment() & Qt::AlignHCenter ? (m_anchorX2 - size.width()) / 2 : m_anchorX2 / 2;
-    setGeometry(left, y(), size.width(), size.height());
+    setGeometry(QRect(QPoint(left, y() + contentsMargins().top()), size).marginsAdded(contentsMargins()));
 }
 
 void Label::setClickHandler(std::function<void()> handler)
@@ -36,6 +36,12 @@ void Label::setClickHandler(std::function<void()> handler)
     m_onClick = std::move(handler);
     // Reached with Tab only: a click acts at once, and a focus mark left behind would only distract.
     setFocusPolicy(m_onClick ? Qt::TabFocus : Qt::NoFocus);
+    // Room round the text for the focus mark, so that the mark keeps a pixel clear of every glyph; the text
+    // stays where it was.
+    const int room = m_onClick ? 2 : 0;
+    const QMargins before = contentsMargins(), after(room, room, room, room);
+    setContentsMargins(after);
+    setGeometry(geometry().marginsRemoved(before).marginsAdded(after));
 }
 
 void Label::paintEvent(QPaintEvent *event)
@@ -43,7 +49,7 @@ void Label::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // The focus mark of the colour buttons, around the text.
+    // The focus mark of the colour buttons, in the room round the text.
     QStyleOptionFocusRect mark;
     mark.initFrom(this);
     QPainter painter(this);

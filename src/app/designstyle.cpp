@@ -3,6 +3,7 @@
 #include "app/controls.h"
 #include "app/design.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -28,9 +29,13 @@ void drawRaisedBevel(QPainter *painter, QRect r, const QPalette &palette)
 }
 
 // The classic dotted focus mark, its dots alternately black and white, so that it shows on every face colour
-// of the colour buttons and on the About picture alike.
-void drawFocusMark(QPainter *painter, QRect r)
+// of the colour buttons and on the About picture alike; `inset` pixels inside the control's edge. Only once the
+// keyboard has moved the focus: a click leaves none.
+void drawFocusMark(QPainter *painter, const QStyleOption *option, int inset = 0)
 {
+    if (!(option->state & QStyle::State_KeyboardFocusChange))
+        return;
+    const QRect r = option->rect.adjusted(inset, inset, -inset, -inset);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setBrush(Qt::NoBrush);
@@ -48,6 +53,30 @@ void drawFocusMark(QPainter *painter, QRect r)
 DesignStyle::DesignStyle()
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
 {
+}
+
+void DesignStyle::polish(QWidget *widget)
+{
+    QProxyStyle::polish(widget);
+    widget->installEventFilter(this);
+}
+
+void DesignStyle::unpolish(QWidget *widget)
+{
+    widget->removeEventFilter(this);
+    QProxyStyle::unpolish(widget);
+}
+
+bool DesignStyle::eventFilter(QObject *watched, QEvent *event)
+{
+    // Focus marks show only once the keyboard has moved the focus, as in Windows: Qt notes that for the Tab
+    // key; the arrow keys, which move it between buttons and options with the same reasons, count too.
+    if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            static_cast<QWidget *>(watched)->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    }
+    return QProxyStyle::eventFilter(watched, event);
 }
 
 int DesignStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
@@ -85,7 +114,14 @@ void DesignStyle::drawPrimitive(
     PrimitiveElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const
 {
     if (element == PE_FrameFocusRect && qobject_cast<const Label *>(widget))
-        return drawFocusMark(painter, option->rect);
+        return drawFocusMark(painter, option);
+    if (const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
+        frame && element == PE_FrameLineEdit && !(option->state & State_KeyboardFocusChange)) {
+        // A code box clicked into shows its caret, not the frame of the keyboard's focus.
+        QStyleOptionFrame unmarked = *frame;
+        unmarked.state &= ~State_HasFocus;
+        return QProxyStyle::drawPrimitive(element, &unmarked, painter, widget);
+    }
     if (element != PE_FrameTabWidget)
         return QProxyStyle::drawPrimitive(element, option, painter, widget);
     painter->fillRect(option->rect, option->palette.window());
@@ -117,7 +153,7 @@ void DesignStyle::drawControl(
         drawRaisedBevel(painter, r, option->palette);
     }
     if (option->state & State_HasFocus)
-        drawFocusMark(painter, option->rect.adjusted(3, 3, -3, -3));
+        drawFocusMark(painter, option, 3);
 }
 
 void DesignStyle::drawComplexControl(

@@ -13,6 +13,10 @@ class DesignStyle : public QProxyStyle {
 public:
     DesignStyle();
 
+    void polish(QWidget *widget) override;
+    void unpolish(QWidget *widget) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override;
     QSize sizeFromContents(
         ContentsType type, const QStyleOption *option, const QSize &size, const QWidget *widget) const override;

@@ -241,18 +241,54 @@ private slots:
         QVERIFY(qAbs(2 * label9->x() + label9->width() - centre) <= 1);
     }
 
-    // A colour button sinks while it is pressed: its shadow runs round it, and a dark edge inside that. It
-    // shows a mark while it has the keyboard focus.
+    // A colour button sinks while it is pressed: its shadow runs round it, and a dark edge inside that.
     void colourButtonSinks()
     {
         QPushButton *b = button(1, brown);
-        const QImage unfocused = b->grab().toImage();
-        b->setFocus(Qt::TabFocusReason);
-        QVERIFY(b->hasFocus() && b->grab().toImage() != unfocused);
         QTest::mousePress(b, Qt::LeftButton);
         QCOMPARE(QList({ pixel(b, { 0, 0 }), pixel(b, { 1, 1 }) }),
             QList({ b->palette().color(QPalette::Shadow).rgb(), b->palette().color(QPalette::Dark).rgb() }));
         QTest::mouseRelease(b, Qt::LeftButton);
+    }
+
+    void focusMark_data()
+    {
+        QTest::addColumn<QString>("clicked"); // with the mouse, first
+        QTest::addColumn<Qt::Key>("key"); // pressed then, if any
+        QTest::addColumn<QString>("focused"); // the control that has the focus after that
+        QTest::addColumn<bool>("marked");
+        const Qt::Key none = Qt::Key_unknown;
+        row("colour button clicked", "Command2", none, "Command2", false);
+        row("colour button, then the right arrow", "Command2", Qt::Key_Right, "Command3", true);
+        row("option clicked", "Option1", none, "Option1", false);
+        row("option, then the down arrow", "Option1", Qt::Key_Down, "Option2", true);
+        row("code box clicked", "Text1", none, "Text1", false);
+        row("code box, then Tab", "Text1", Qt::Key_Tab, "Text2", true);
+    }
+    // A control with the keyboard's focus shows a mark only once the keyboard has moved it there; a click
+    // leaves none. A code box's caret is left out of the comparison.
+    void focusMark()
+    {
+        QFETCH(QString, clicked);
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, focused);
+        const auto look = [](QWidget *control) {
+            QImage image = control->grab().toImage();
+            if (qobject_cast<QLineEdit *>(control))
+                QPainter(&image).fillRect(QRect(QPoint(), control->size()).adjusted(3, 3, -3, -3), Qt::black);
+            return image;
+        };
+        QWidget *target = find(clicked);
+        for (int page = 0; !target->isVisible(); ++page)
+            showPage(page);
+        QTest::mouseClick(target, Qt::LeftButton);
+        if (key != Qt::Key_unknown)
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QWidget *withFocus = find(focused);
+        QVERIFY(withFocus->hasFocus());
+        const QImage shown = look(withFocus);
+        withFocus->clearFocus();
+        QTEST(look(withFocus) != shown, "marked");
     }
 
     void smdPage_data()
@@ -351,11 +387,28 @@ private slots:
                     QCoreApplication::processEvents();
                 } else if (gesture == Gesture::enter || gesture == Gesture::space) {
                     const QImage unfocused = target->grab().toImage();
+                    auto *label = static_cast<QLabel *>(target);
+                    const QString text = label->text();
+                    label->setText(QString());
+                    const QImage bare = target->grab().toImage();
+                    label->setText(text);
                     form->activateWindow(); // again, after a box
                     QVERIFY(QTest::qWaitForWindowActive(form.get()));
                     for (int step = 0; step < 80 && !target->hasFocus(); ++step)
                         QTest::keyClick(form.get(), Qt::Key_Tab);
-                    QVERIFY2(target->hasFocus() && target->grab().toImage() != unfocused, "no focus, or no mark");
+                    QVERIFY(target->hasFocus());
+                    // The mark runs along the label's edge and nowhere else, and the text keeps a pixel clear of
+                    // it: the two pixels next to the edge show what they show without the text.
+                    const auto edge = [](QImage image, int inset) {
+                        QPainter(&image).fillRect(image.rect().adjusted(inset, inset, -inset, -inset), Qt::black);
+                        return image;
+                    };
+                    const QImage marked = target->grab().toImage();
+                    const QRect inside = marked.rect().adjusted(1, 1, -1, -1);
+                    QVERIFY2(
+                        edge(marked, 1) != edge(unfocused, 1) && marked.copy(inside) == unfocused.copy(inside),
+                        "no mark on the edge, or one elsewhere");
+                    QVERIFY2(edge(unfocused, 2) == edge(bare, 2), "the text comes within a pixel of the mark");
                     const Qt::Key key = gesture == Gesture::enter ? Qt::Key_Return : Qt::Key_Space;
                     QTest::keyPress(target, key);
                     QKeyEvent repeated(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
@@ -401,7 +454,9 @@ private slots:
                 QVERIFY(a->role() != QAccessible::Client && a->role() != QAccessible::NoRole);
                 QVERIFY2(a->role() != QAccessible::Graphic || !a->text(QAccessible::Name).isEmpty(),
                     qPrintable(c->objectName()));
-                QCOMPARE(a->rect(), QRect(form->mapToGlobal(place.topLeft()), place.size()));
+                // A label is where its text is, without the room kept round it for a focus mark.
+                const QRect shown = qobject_cast<QLabel *>(c) ? c->contentsRect() : c->rect();
+                QCOMPARE(a->rect(), QRect(c->mapToGlobal(shown.topLeft()), shown.size()));
                 const auto *label = qobject_cast<QLabel *>(c);
                 const auto *button = qobject_cast<QAbstractButton *>(c);
                 const QString text = label ? label->text() : button ? button->text() : QString();
