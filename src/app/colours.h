@@ -64,8 +64,18 @@ static_assert(namesEveryRole(), "kColours must name every colour role of this Qt
 // The design's colours as a palette that sets every role in every colour group.
 QPalette designPalette();
 
-// Gives the application the design's colours, or, where the system's must be followed (Windows' High
-// Contrast), the system's.
+// Where the window's colours come from: the design, or the system, which is followed only where Windows' High
+// Contrast is on, as its users need its colours to read the screen at all.
+enum class ColourSource { Design, System };
+
+// Gives the application the colours of the source wanted now.
 void chooseColours();
+// Gives the application the colours of the source (the system's as the platform hands them over), and notes it
+// for what is drawn otherwise with the system's: the colour buttons' captions.
+void useColours(ColourSource source);
+ColourSource coloursInUse();
+
+// Black or white, whichever reads better on a face of that colour.
+QColor readableOn(QColor face);
 
 } // namespace barvoznak

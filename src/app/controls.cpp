@@ -1,5 +1,7 @@
 #include "app/controls.h"
 
+#include "app/colours.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -129,7 +131,10 @@ void BandShape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, m_rounded);
-    painter.setPen(QPen(m_outline, 1));
+    // Under the system's colours the outline is the page's text colour: a black band would vanish on High
+    // Contrast Black's black page, a white one on High Contrast White's.
+    painter.setPen(
+        QPen(coloursInUse() == ColourSource::System ? palette().color(QPalette::WindowText) : m_outline, 1));
     painter.setBrush(m_fill);
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     if (m_rounded)

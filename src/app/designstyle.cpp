@@ -1,5 +1,6 @@
 #include "designstyle.h"
 
+#include "app/colours.h"
 #include "app/controls.h"
 #include "app/design.h"
 
@@ -137,6 +138,15 @@ void DesignStyle::drawControl(
         QStyleOptionTab plain = *tab;
         plain.features &= ~QStyleOptionTab::HasFrame;
         return QProxyStyle::drawControl(element, &plain, painter, widget);
+    }
+    if (const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option); button
+        && element == CE_PushButtonLabel && qobject_cast<const ColorButton *>(widget)
+        && coloursInUse() == ColourSource::System) {
+        // The system's button text colour may be the face's own (white on white in High Contrast Black); its
+        // users need the caption to read, so it is black or white, whichever reads on the face.
+        QStyleOptionButton readable = *button;
+        readable.palette.setColor(QPalette::ButtonText, readableOn(button->palette.color(QPalette::Button)));
+        return QProxyStyle::drawControl(element, &readable, painter, widget);
     }
     // The colour buttons show their face colour; other push buttons keep Fusion's look.
     if (element != CE_PushButtonBevel || !qobject_cast<const ColorButton *>(widget))

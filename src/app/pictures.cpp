@@ -6,9 +6,10 @@
 #else
 #include <QIconEngine>
 #include <QSvgRenderer>
+#endif
 
 #include <memory>
-#endif
+#include <span>
 
 namespace barvoznak {
 
@@ -88,7 +89,17 @@ void Picture::paintEvent(QPaintEvent *)
     if (m_icon.isNull())
         m_icon = pictureIcon(m_source);
     QPainter painter(this);
-    m_icon.paint(&painter, rect());
+    const QColor ink = palette().color(QPalette::WindowText);
+    if (!m_source.endsWith(QLatin1String(".svg")) || ink == Qt::black)
+        return m_icon.paint(&painter, rect());
+    // A drawing's black lines in the page's text colour, so that they show on every page colour, such as the
+    // system's black one under High Contrast; the red dimensions keep their colour.
+    QImage drawing = m_icon.pixmap(size(), devicePixelRatioF()).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < drawing.height(); ++y)
+        for (QRgb &pixel : std::span(reinterpret_cast<QRgb *>(drawing.scanLine(y)), drawing.width()))
+            if (qRed(pixel) == 0 && qGreen(pixel) == 0 && qBlue(pixel) == 0)
+                pixel = qRgba(ink.red(), ink.green(), ink.blue(), qAlpha(pixel));
+    painter.drawImage(rect(), drawing);
 }
 
 } // namespace barvoznak

@@ -291,6 +291,77 @@ private slots:
         QTEST(look(withFocus) != shown, "marked");
     }
 
+    void highContrast_data()
+    {
+        QTest::addColumn<QColor>("page"); // the system's window and button face colour
+        QTest::addColumn<QColor>("text"); // and its text colour
+        row("High Contrast Black", QColor(Qt::black), QColor(Qt::white));
+        row("High Contrast White", QColor(Qt::white), QColor(Qt::black));
+    }
+    // Under Windows' High Contrast the window follows the system's colours (forced here, with those of High
+    // Contrast Black and White): every colour button's caption reads on its face, and what the drawings show in
+    // black on the design's page shows on the system's, each by WCAG's contrast ratio of at least 4.5:1.
+    void highContrast()
+    {
+        QFETCH(QColor, page);
+        QFETCH(QColor, text);
+        const auto contrast = [](QColor a, QColor b) {
+            const auto luminance = [](QColor c) {
+                const auto linear
+                    = [](double v) { return v <= 0.03928 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4); };
+                return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+            };
+            const double la = luminance(a), lb = luminance(b);
+            return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+        };
+        const auto drawn = [](QWidget *picture) {
+            QImage image(picture->size(), QImage::Format_RGB32);
+            image.fill(picture->palette().color(QPalette::Window));
+            picture->render(&image);
+            return image;
+        };
+        const QList<QWidget *> drawings { find("Image1"), find("Image2") };
+        QList<QImage> designed;
+        for (QWidget *drawing : drawings)
+            designed << drawn(drawing);
+        const auto designColours = qScopeGuard([] { chooseColours(); });
+        useColours(ColourSource::System);
+        QPalette system(text, page);
+        system.setColor(QPalette::ButtonText, text);
+        QApplication::setPalette(system);
+        QCoreApplication::processEvents(); // the windows take it from the event loop
+        double lowest = 21;
+        for (int i = 0; i < drawings.size(); ++i) {
+            const QImage shown = drawn(drawings[i]);
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    if (designed[i].pixel(x, y) == qRgb(0, 0, 0))
+                        lowest = qMin(lowest, contrast(shown.pixel(x, y), page));
+        }
+        // And the band shapes over the resistor, a black one on High Contrast Black's black page among them.
+        for (auto *band : form->findChildren<BandShape *>()) {
+            double strongest = 1;
+            for (QRgb p : pixelsOf(drawn(band)))
+                strongest = qMax(strongest, contrast(p, page));
+            lowest = qMin(lowest, strongest);
+        }
+        QVERIFY2(lowest >= 4.5, qPrintable(QStringLiteral("the drawings' lines or bands: %1:1").arg(lowest)));
+        const double lines = lowest;
+        lowest = 21;
+        for (auto *b : form->findChildren<ColorButton *>()) {
+            const QImage face = b->grab().toImage();
+            const QColor background = face.pixel(3, 3);
+            double caption = 1;
+            for (QRgb p : pixelsOf(face.convertToFormat(QImage::Format_ARGB32)))
+                caption = qMax(caption, contrast(p, background));
+            QVERIFY2(caption >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(b->text()).arg(caption)));
+            lowest = qMin(lowest, caption);
+        }
+        qInfo("lowest contrast: a colour button's caption on its face %.2f:1, the drawings' lines and the bands "
+              "%.2f:1",
+            lowest, lines);
+    }
+
     void smdPage_data()
     {
         QTest::addColumn<QLocale>("locale");
