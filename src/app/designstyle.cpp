@@ -6,6 +6,7 @@
 
 #include <QFocusEvent>
 #include <QPainter>
+#include <QRadioButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -14,6 +15,8 @@ namespace barvoznak {
 namespace {
 
 const int kTabRow = design::px(design::kTabRowHeight);
+// The option buttons' round indicator, which fits their designed 13-pixel height.
+const int kIndicator = 12;
 
 // A classic raised edge: light on the top and left, a shadow and a dark line inside it on the bottom and right.
 void drawRaisedBevel(QPainter *painter, QRect r, const QPalette &palette)
@@ -82,9 +85,8 @@ bool DesignStyle::eventFilter(QObject *watched, QEvent *event)
 
 int DesignStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
-    // The option buttons' round indicator fits their designed 13-pixel height.
     if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
-        return 12;
+        return kIndicator;
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
@@ -100,6 +102,14 @@ QRect DesignStyle::subElementRect(SubElement element, const QStyleOption *option
     switch (element) {
     case SE_RadioButtonClickRect: // the whole designed box of an option button takes a click
         return option->rect;
+    case SE_RadioButtonContents: // the caption six pixels right of the round indicator at its left end
+        return option->rect.adjusted(kIndicator + 6, 0, 0, 0);
+    case SE_RadioButtonFocusRect: { // round the caption, a pixel clear of it, within the designed box
+        const QRect caption = subElementRect(SE_RadioButtonContents, option, widget);
+        const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+        const int width = button ? option->fontMetrics.horizontalAdvance(button->text) : caption.width();
+        return QRect(caption.left() - 2, option->rect.top(), width + 4, option->rect.height());
+    }
     case SE_TabWidgetTabBar: // one row of tabs across the whole tab control
         return { 0, 0, option->rect.width(), kTabRow };
     case SE_TabWidgetTabPane: // the page border meets the tabs' lower edge
@@ -114,7 +124,8 @@ QRect DesignStyle::subElementRect(SubElement element, const QStyleOption *option
 void DesignStyle::drawPrimitive(
     PrimitiveElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const
 {
-    if (element == PE_FrameFocusRect && qobject_cast<const Label *>(widget))
+    if (element == PE_FrameFocusRect
+        && (qobject_cast<const Label *>(widget) || qobject_cast<const QRadioButton *>(widget)))
         return drawFocusMark(painter, option);
     if (const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
         frame && element == PE_FrameLineEdit && !(option->state & State_KeyboardFocusChange)) {
@@ -138,6 +149,21 @@ void DesignStyle::drawControl(
         QStyleOptionTab plain = *tab;
         plain.features &= ~QStyleOptionTab::HasFrame;
         return QProxyStyle::drawControl(element, &plain, painter, widget);
+    }
+    if (const auto *tab = qstyleoption_cast<const QStyleOptionTab *>(option);
+        tab && element == CE_TabBarTabLabel) {
+        // The caption centred in its tab, an unselected one a pixel lower as its tab stands lower, and never cut
+        // to the room a newer Qt leaves inside its padding; the focus mark round it, a pixel clear.
+        const QRect room = tab->rect.translated(0, tab->state & State_Selected ? 0 : 1);
+        drawItemText(painter, room, Qt::AlignCenter | Qt::TextHideMnemonic | Qt::TextDontClip, tab->palette,
+            tab->state & State_Enabled, tab->text, QPalette::WindowText);
+        if (tab->state & State_HasFocus) {
+            const QSize caption(tab->fontMetrics.horizontalAdvance(tab->text), tab->fontMetrics.height());
+            QStyleOption mark = *tab;
+            mark.rect = alignedRect(Qt::LeftToRight, Qt::AlignCenter, caption, room).adjusted(-2, -1, 2, 1);
+            drawFocusMark(painter, &mark);
+        }
+        return;
     }
     if (const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option); button
         && element == CE_PushButtonLabel && qobject_cast<const ColorButton *>(widget)
