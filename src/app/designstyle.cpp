@@ -52,6 +52,92 @@ void drawFocusMark(QPainter *painter, const QStyleOption *option, int inset = 0)
     painter->restore();
 }
 
+// A code box's frame: a rounded outline a shade darker than the page, with a faint shadow under its top edge;
+// once the keyboard has brought the focus there, the outline in the focus colour with a soft line inside it.
+void drawCodeBoxFrame(QPainter *painter, const QStyleOption *option)
+{
+    const bool marked
+        = option->state & QStyle::State_HasFocus && option->state & QStyle::State_KeyboardFocusChange;
+    QColor focus = option->palette.color(QPalette::Highlight).darker(125);
+    if (focus.value() > 160)
+        focus.setHsl(focus.hue(), focus.saturation(), 160);
+    const QRect r = option->rect;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->translate(0.5, 0.5);
+    painter->setPen(marked ? focus : option->palette.color(QPalette::Window).darker(140));
+    painter->drawRoundedRect(r.adjusted(0, 0, -1, -1), 2, 2);
+    if (marked) {
+        focus.setAlpha(40);
+        painter->setPen(focus);
+        painter->drawRoundedRect(r.adjusted(1, 1, -2, -2), 1.7, 1.7);
+    }
+    painter->setPen(QColor(0, 0, 0, 18));
+    painter->drawLine(QPoint(r.left() + 2, r.top() + 1), QPoint(r.right() - 2, r.top() + 1));
+    painter->restore();
+}
+
+// An option button's round indicator: a white circle with a grey outline, a little greyed while pressed, and a
+// dark dot in it when chosen.
+void drawOptionIndicator(QPainter *painter, const QStyleOption *option)
+{
+    const QColor base = option->palette.color(QPalette::Base), text = option->palette.color(QPalette::WindowText);
+    const QColor pressed((base.red() * 85 + text.red() * 15) / 100, (base.green() * 85 + text.green() * 15) / 100,
+        (base.blue() * 85 + text.blue() * 15) / 100);
+    const QPointF centre = option->rect.center() + QPoint(1, 1);
+    const qreal radius = (option->rect.width() + (option->rect.width() + 1) % 2) / 2.0 - 1;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setBrush(option->state & QStyle::State_Sunken ? pressed : base);
+    painter->setPen(option->palette.color(QPalette::Window).darker(150));
+    painter->drawEllipse(centre, radius, radius);
+    if (option->state & QStyle::State_On) {
+        QColor dot = option->palette.color(QPalette::Text).darker(120);
+        dot.setAlpha(200);
+        painter->setPen(dot);
+        dot.setAlpha(180);
+        painter->setBrush(dot);
+        painter->drawEllipse(centre, radius / 2.32, radius / 2.32);
+    }
+    painter->restore();
+}
+
+// A tab: rounded at the top, in the page's face with a lighter top when selected, a shade darker and two pixels
+// lower when not; its outline a shade darker than the page, with a faint light line inside. Tabs overlap by a
+// pixel; a selected tab opens into the page below it.
+void drawTab(QPainter *painter, const QStyleOptionTab *tab)
+{
+    const bool selected = tab->state & QStyle::State_Selected;
+    const bool last = tab->position == QStyleOptionTab::End || tab->position == QStyleOptionTab::OnlyOneTab;
+    const QRect r = tab->rect.adjusted(0, 0, last ? 0 : 1, 0);
+    const QColor face = tab->palette.color(QPalette::Window), outline = face.darker(140), inner(255, 255, 255, 30);
+    QLinearGradient fill(r.topLeft(), r.bottomLeft());
+    fill.setColorAt(0, selected ? face.lighter(104) : face.darker(108));
+    if (!selected)
+        fill.setColorAt(0.85, face.darker(108));
+    fill.setColorAt(1, selected ? face : face.darker(116));
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->translate(0.5, 0.5);
+    const QRect body = r.adjusted(0, selected ? 0 : 2, 0, 3);
+    painter->save();
+    painter->setClipRect(r.adjusted(-1, -1, 1, selected ? -2 : -3));
+    painter->setPen(selected ? outline : outline.lighter(110));
+    painter->setBrush(fill);
+    painter->drawRoundedRect(body.adjusted(0, 0, -1, -1), 2, 2);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(inner);
+    painter->drawRoundedRect(body.adjusted(1, 1, -2, -1), 2, 2);
+    painter->restore();
+    if (selected) {
+        painter->fillRect(r.left() + 1, r.bottom() - 1, r.width() - 2, r.bottom() - 1, face);
+        for (const QPoint corner :
+            { r.bottomRight() + QPoint(-2, -1), r.bottomLeft() + QPoint(0, -1), r.bottomRight() + QPoint(-1, -1) })
+            painter->fillRect(QRect(corner, QSize(1, 1)), inner);
+    }
+    painter->restore();
+}
+
 } // namespace
 
 DesignStyle::DesignStyle()
@@ -127,13 +213,10 @@ void DesignStyle::drawPrimitive(
     if (element == PE_FrameFocusRect
         && (qobject_cast<const Label *>(widget) || qobject_cast<const QRadioButton *>(widget)))
         return drawFocusMark(painter, option);
-    if (const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
-        frame && element == PE_FrameLineEdit && !(option->state & State_KeyboardFocusChange)) {
-        // A code box clicked into shows its caret, not the frame of the keyboard's focus.
-        QStyleOptionFrame unmarked = *frame;
-        unmarked.state &= ~State_HasFocus;
-        return QProxyStyle::drawPrimitive(element, &unmarked, painter, widget);
-    }
+    if (element == PE_FrameLineEdit)
+        return drawCodeBoxFrame(painter, option);
+    if (element == PE_IndicatorRadioButton)
+        return drawOptionIndicator(painter, option);
     if (element != PE_FrameTabWidget)
         return QProxyStyle::drawPrimitive(element, option, painter, widget);
     painter->fillRect(option->rect, option->palette.window());
@@ -143,13 +226,8 @@ void DesignStyle::drawPrimitive(
 void DesignStyle::drawControl(
     ControlElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const
 {
-    if (const auto *tab = qstyleoption_cast<const QStyleOptionTab *>(option);
-        tab && element == CE_TabBarTabShape) {
-        // The selected tab in the face colour of the page below it, not in the lighter one of a framed pane.
-        QStyleOptionTab plain = *tab;
-        plain.features &= ~QStyleOptionTab::HasFrame;
-        return QProxyStyle::drawControl(element, &plain, painter, widget);
-    }
+    if (const auto *tab = qstyleoption_cast<const QStyleOptionTab *>(option); tab && element == CE_TabBarTabShape)
+        return drawTab(painter, tab);
     if (const auto *tab = qstyleoption_cast<const QStyleOptionTab *>(option);
         tab && element == CE_TabBarTabLabel) {
         // The caption centred in its tab, an unselected one a pixel lower as its tab stands lower, and never cut

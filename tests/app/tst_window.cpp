@@ -12,7 +12,6 @@
 #include <functional>
 #include <memory>
 #include <numeric>
-#include <ranges>
 #include <span>
 #include <variant>
 
@@ -93,26 +92,30 @@ static bool drawsSomething(const QImage &image)
 // the colours within a (logical) pixel of its place there span it, each channel between their least and most
 // give or take 48: so a glyph drawn a pixel higher or antialiased otherwise passes, but lost ink, another colour
 // or a control two pixels off does not. Both ways round, so that ink missing from either counts.
-static int unaccounted(const QImage &seen, const QImage &designed)
+static int unaccounted(QImage seen, QImage designed)
 {
-    const int near = qRound(seen.devicePixelRatio());
+    const int reach = qRound(seen.devicePixelRatio());
     int count = 0;
-    for (const auto &[a, b] : { std::pair(&seen, &designed), std::pair(&designed, &seen) })
-        for (int y = 0; y < a->height(); ++y)
-            for (int x = 0; x < a->width(); ++x)
-                for (int shift : { 16, 8, 0 }) { // red, green, blue
-                    int low = 255, high = 0;
-                    for (int ny = qMax(0, y - near); ny <= qMin(b->height() - 1, y + near); ++ny)
-                        for (int nx = qMax(0, x - near); nx <= qMin(b->width() - 1, x + near); ++nx) {
-                            low = qMin(low, int(b->pixel(nx, ny) >> shift & 0xff));
-                            high = qMax(high, int(b->pixel(nx, ny) >> shift & 0xff));
-                        }
-                    const int value = a->pixel(x, y) >> shift & 0xff;
-                    if (value < low - 48 || value > high + 48) {
-                        ++count;
-                        break;
-                    }
-                }
+    for (auto [a, b] : { std::pair(&seen, &designed), std::pair(&designed, &seen) }) {
+        b->setDevicePixelRatio(1);
+        const auto spread = [&](QPainter::CompositionMode mode) { // each channel's least or most near each place
+            QImage near = *b;
+            QPainter painter(&near);
+            painter.setCompositionMode(mode);
+            for (int dy = -reach; dy <= reach; ++dy)
+                for (int dx = -reach; dx <= reach; ++dx)
+                    painter.drawImage(dx, dy, *b);
+            return near;
+        };
+        const QImage low = spread(QPainter::CompositionMode_Darken),
+                     high = spread(QPainter::CompositionMode_Lighten);
+        for (std::size_t i = 0; i < pixelsOf(*a).size(); ++i)
+            count += std::ranges::any_of(std::array { 16, 8, 0 }, [&](int shift) {
+                const auto channel = [shift](QRgb p) { return int(p >> shift & 0xff); };
+                return channel(pixelsOf(*a)[i]) < channel(pixelsOf(low)[i]) - 48
+                    || channel(pixelsOf(*a)[i]) > channel(pixelsOf(high)[i]) + 48;
+            });
+    }
     return count;
 }
 
@@ -275,44 +278,39 @@ private slots:
         QTest::addColumn<Qt::Key>("key"); // pressed then, if any
         QTest::addColumn<QString>("focused"); // the control that has the focus after that
         QTest::addColumn<bool>("marked");
-        const Qt::Key none = Qt::Key_unknown;
-        row("colour button clicked", "Command2", none, "Command2", false);
+        row("colour button clicked", "Command2", Qt::Key_unknown, "Command2", false);
         row("colour button, then the right arrow", "Command2", Qt::Key_Right, "Command3", true);
-        row("option clicked", "Option1", none, "Option1", false);
+        row("option clicked", "Option1", Qt::Key_unknown, "Option1", false);
         row("option, then the down arrow", "Option1", Qt::Key_Down, "Option2", true);
-        row("code box clicked", "Text1", none, "Text1", false);
+        row("code box clicked", "Text1", Qt::Key_unknown, "Text1", false);
         row("code box, then Tab", "Text1", Qt::Key_Tab, "Text2", true);
     }
     // A control with the keyboard's focus shows a mark only once the keyboard has moved it there; a click
-    // leaves none. A code box's caret is left out of the comparison. A colour button sinks while it is pressed:
+    // leaves none (the code boxes, read-only here, show no caret). A colour button sinks while it is pressed:
     // its shadow runs round it, and a dark edge inside that.
     void focusMark()
     {
         QFETCH(QString, clicked);
         QFETCH(Qt::Key, key);
         QFETCH(QString, focused);
-        const auto look = [](QWidget *control) {
-            QImage image = control->grab().toImage();
-            if (qobject_cast<QLineEdit *>(control))
-                QPainter(&image).fillRect(QRect(QPoint(), control->size()).adjusted(3, 3, -3, -3), Qt::black);
-            return image;
-        };
         QWidget *target = find(clicked);
         for (int page = 0; !target->isVisible(); ++page)
             showPage(page);
+        for (auto *box : form->findChildren<QLineEdit *>())
+            box->setReadOnly(true); // so that no caret shows
         QTest::mousePress(target, Qt::LeftButton);
+        const QPalette &edges = target->palette();
         QVERIFY(!qobject_cast<ColorButton *>(target)
             || QList({ pixel(target, { 0, 0 }), pixel(target, { 1, 1 }) })
-                == QList({ target->palette().color(QPalette::Shadow).rgb(),
-                    target->palette().color(QPalette::Dark).rgb() }));
+                == QList({ edges.color(QPalette::Shadow).rgb(), edges.color(QPalette::Dark).rgb() }));
         QTest::mouseRelease(target, Qt::LeftButton);
         if (key != Qt::Key_unknown)
             QTest::keyClick(QApplication::focusWidget(), key);
         QWidget *withFocus = find(focused);
         QVERIFY(withFocus->hasFocus());
-        const QImage shown = look(withFocus);
+        const QImage shown = withFocus->grab().toImage();
         withFocus->clearFocus();
-        QTEST(look(withFocus) != shown, "marked");
+        QTEST(withFocus->grab().toImage() != shown, "marked");
     }
 
     void highContrast_data()
@@ -329,47 +327,43 @@ private slots:
     {
         QFETCH(QColor, page);
         QFETCH(QColor, text);
-        const auto luminance = [](QColor c) {
-            const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4); };
-            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF()) + 0.05;
+        const auto luminance = [](QRgb c) {
+            const auto linear = [](double v) {
+                v /= 255;
+                return v <= 0.03928 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c)) + 0.05;
         };
-        const auto contrast = [&](QColor a, QColor b) {
-            return qMax(luminance(a), luminance(b)) / qMin(luminance(a), luminance(b));
-        };
+        const auto contrast
+            = [&](QRgb a, QRgb b) { return qMax(luminance(a), luminance(b)) / qMin(luminance(a), luminance(b)); };
         const auto alone = [](QWidget *control) { // on its page, without what lies over it
             QImage image(control->size(), QImage::Format_RGB32);
             image.fill(control->palette().color(QPalette::Window));
             control->render(&image);
             return image;
         };
-        const QList<QWidget *> drawings { find("Image1"), find("Image2") };
-        const QList<QImage> designed { alone(drawings[0]), alone(drawings[1]) };
+        const QMap<QString, QImage> designed { { "Image1", alone(find("Image1")) },
+            { "Image2", alone(find("Image2")) } };
         const auto designColours = qScopeGuard([] { chooseColours(); });
         useColours(ColourSource::System);
         QPalette system(text, page);
-        system.setColor(QPalette::ButtonText, text);
+        system.setColor(QPalette::Button, page);
         QApplication::setPalette(system);
         QCoreApplication::processEvents(); // the windows take it from the event loop
-        QMap<QString, double> lowest; // what shows the least, of each drawing, band and colour button
-        for (int i : { 0, 1 }) {
-            const QImage shown = alone(drawings[i]);
-            for (int at = 0; at < shown.width() * shown.height(); ++at)
-                if (designed[i].pixel(at % shown.width(), at / shown.width()) == qRgb(0, 0, 0))
-                    lowest[drawings[i]->objectName()] = qMin(lowest.value(drawings[i]->objectName(), 21),
-                        contrast(shown.pixel(at % shown.width(), at / shown.width()), page));
+        // What shows least: a drawing's pixels drawn black on the design's page, a band's strongest colour, a
+        // colour button's caption on its face.
+        for (QWidget *c : form->findChildren<QWidget *>(QRegularExpression("^(Image[12]|Shape|Command)"))) {
+            const bool button = qobject_cast<ColorButton *>(c), drawing = designed.contains(c->objectName());
+            const QImage shown = button ? c->grab().toImage().convertToFormat(QImage::Format_RGB32) : alone(c);
+            const auto ink = pixelsOf(shown), black = pixelsOf(designed.value(c->objectName()));
+            double shows = drawing ? 21 : 1;
+            for (std::size_t p = 0; p < ink.size(); ++p)
+                if (!drawing)
+                    shows = qMax(shows, contrast(ink[p], button ? shown.pixel(3, 3) : page.rgb()));
+                else if (black[p] == qRgb(0, 0, 0))
+                    shows = qMin(shows, contrast(ink[p], page.rgb()));
+            QVERIFY2(shows >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(c->objectName()).arg(shows)));
         }
-        for (QWidget *c : form->findChildren<QWidget *>(QRegularExpression("^(Shape|Command)"))) {
-            const QImage shown = qobject_cast<ColorButton *>(c) ? c->grab().toImage() : alone(c);
-            const QColor ground = qobject_cast<ColorButton *>(c) ? QColor(shown.pixel(3, 3)) : page;
-            for (int at = 0; at < shown.width() * shown.height(); ++at)
-                lowest[c->objectName()] = qMax(lowest.value(c->objectName(), 1),
-                    contrast(shown.pixel(at % shown.width(), at / shown.width()), ground));
-        }
-        const QStringList names = lowest.keys();
-        const QString least
-            = *std::ranges::min_element(names, {}, [&](const QString &name) { return lowest[name]; });
-        QVERIFY2(lowest[least] >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(least).arg(lowest[least])));
-        qInfo("lowest contrast %.2f:1 (%s)", lowest[least], qPrintable(least));
     }
 
     void smdPage_data()
@@ -455,9 +449,8 @@ private slots:
         QTEST(target->cursor().shape(), "pointer");
         const QImage before = form->grab().toImage();
         QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(target)->actionInterface();
-        const bool reacts = !texts.isEmpty() || requests > 0;
-        QCOMPARE(actions->actionNames(),
-            reacts ? QStringList { QAccessibleActionInterface::pressAction() } : QStringList());
+        QCOMPARE(actions->actionNames(), // only what reacts can be pressed
+            QStringList(!texts.isEmpty() || requests > 0, QAccessibleActionInterface::pressAction()));
         QStringList seen;
         closeMessageBoxes(title, seen, [&] {
             for (Gesture gesture : gestures) {
@@ -468,27 +461,18 @@ private slots:
                     QCoreApplication::processEvents();
                 } else if (gesture == Gesture::enter || gesture == Gesture::space) {
                     const QImage unfocused = target->grab().toImage();
-                    auto *label = static_cast<QLabel *>(target);
-                    const QString text = label->text();
-                    label->setText(QString());
-                    const QImage bare = target->grab().toImage();
-                    label->setText(text);
                     form->activateWindow(); // again, after a box
                     QVERIFY(QTest::qWaitForWindowActive(form.get()));
                     for (int step = 0; step < 80 && !target->hasFocus(); ++step)
                         QTest::keyClick(form.get(), Qt::Key_Tab);
-                    QVERIFY(target->hasFocus());
-                    // The mark runs along the label's edge alone, and the text keeps a pixel clear of it: the two
-                    // pixels next to the edge show what they show without the mark and without the text.
-                    const auto edge = [](QImage image, int inset) {
-                        QPainter(&image).fillRect(image.rect().adjusted(inset, inset, -inset, -inset), Qt::black);
-                        return image;
-                    };
+                    // The mark runs along the label's edge alone; the text, which a label draws only inside its
+                    // contents, keeps a pixel clear of it there.
                     const QImage marked = target->grab().toImage();
                     const QRect inner = marked.rect().adjusted(1, 1, -1, -1);
-                    QVERIFY2(edge(marked, 1) != edge(unfocused, 1) && marked.copy(inner) == unfocused.copy(inner)
-                            && edge(unfocused, 2) == edge(bare, 2),
-                        "no mark on the edge alone, or the text within a pixel of it");
+                    QVERIFY2(target->hasFocus() && marked != unfocused
+                            && marked.copy(inner) == unfocused.copy(inner)
+                            && target->contentsRect() == target->rect().adjusted(2, 2, -2, -2),
+                        "no focus, no mark on the edge alone, or the text within a pixel of it");
                     const Qt::Key key = gesture == Gesture::enter ? Qt::Key_Return : Qt::Key_Space;
                     QTest::keyPress(target, key);
                     QKeyEvent repeated(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
@@ -537,9 +521,8 @@ private slots:
                 // A label is where its text is, without the room kept round it for a focus mark.
                 const QRect shown = qobject_cast<QLabel *>(c) ? c->contentsRect() : c->rect();
                 QCOMPARE(a->rect(), QRect(c->mapToGlobal(shown.topLeft()), shown.size()));
-                const auto *label = qobject_cast<QLabel *>(c);
-                const auto *button = qobject_cast<QAbstractButton *>(c);
-                const QString text = label ? label->text() : button ? button->text() : QString();
+                const bool captioned = qobject_cast<QLabel *>(c) || qobject_cast<QAbstractButton *>(c);
+                const QString text = captioned ? c->property("text").toString() : QString();
                 QVERIFY(text.isEmpty() || a->text(QAccessible::Name) == text);
                 QVERIFY2(c->fontMetrics().horizontalAdvance(text) <= c->width(), qPrintable(c->objectName()));
                 if (qobject_cast<Picture *>(c))
@@ -549,12 +532,8 @@ private slots:
                 const int pixels = bold13.contains(c->objectName()) ? 13 : 11;
                 const bool shows = !text.isEmpty() || qobject_cast<QLineEdit *>(c) || qobject_cast<QGroupBox *>(c);
                 QVERIFY2(!shows || (found.bold() == bold && found.pixelSize() == pixels),
-                    qPrintable(QStringLiteral("page %1, %2: %3 %4 %5 px, designed %6 %7 px")
-                                   .arg(page + 1)
-                                   .arg(c->objectName(), found.family(), found.bold() ? "bold" : "regular")
-                                   .arg(found.pixelSize())
-                                   .arg(bold ? "bold" : "regular")
-                                   .arg(pixels)));
+                    qPrintable(
+                        QStringLiteral("page %1, %2 in %3").arg(page + 1).arg(c->objectName(), found.family())));
             }
         }
     }
@@ -564,24 +543,17 @@ private slots:
     // yellow or white), then the read-outs, the two code boxes, the web address and the description.
     void focusOrder()
     {
-        QStringList expected;
-        const auto commands = [&expected](int first, int last) {
+        QStringList buttons, chain;
+        for (const auto &[first, last] :
+            { std::pair { 2, 10 }, { 13, 22 }, { 25, 48 }, { 50, 51 }, { 54, 57 }, { 59, 60 } })
             for (int n = first; n <= last; ++n)
-                expected << QStringLiteral("Command%1").arg(n);
-        };
-        commands(2, 10);
-        expected += { "Option1", "Option2", "Option3" };
-        commands(13, 22);
-        commands(25, 36);
-        commands(37, 48);
-        for (int n : { 50, 51, 54, 55, 56, 57, 59, 60 })
-            commands(n, n);
-        expected += { "Label6", "Label7", "Label10", "Text1", "Text2", "Label25", "Label22" };
-        QStringList chain;
+                buttons << QStringLiteral("Command%1").arg(n);
         for (QWidget *c = tabs()->nextInFocusChain(); c != tabs(); c = c->nextInFocusChain())
             if (c->focusPolicy() & Qt::TabFocus && !c->focusProxy() && !tabs()->isAncestorOf(c))
                 chain << c->objectName();
-        QCOMPARE(chain, expected);
+        const QStringList options { "Option1", "Option2", "Option3" },
+            labels { "Label6", "Label7", "Label10", "Text1", "Text2", "Label25", "Label22" };
+        QCOMPARE(chain, buttons.mid(0, 9) + options + buttons.mid(9) + labels);
     }
 
     // A control asked for by a name no row has stops the program at once, naming it: this test run again
@@ -590,14 +562,12 @@ private slots:
     {
         if (qEnvironmentVariableIsSet("BARVOZNAK_MISSPELT_CONTROL"))
             return void(namedControl<QLabel>(form.get(), QStringLiteral("Label99")));
-        qputenv("BARVOZNAK_MISSPELT_CONTROL", "1");
-        const auto asBefore = qScopeGuard([] { qunsetenv("BARVOZNAK_MISSPELT_CONTROL"); });
         QProcess apart;
-        apart.setProcessChannelMode(QProcess::MergedChannels);
+        apart.setEnvironment(QProcess::systemEnvironment() << QStringLiteral("BARVOZNAK_MISSPELT_CONTROL=1"));
         apart.start(QCoreApplication::applicationFilePath(), { "-nocrashhandler", "misspeltControlStops" });
-        QVERIFY(apart.waitForFinished(60000));
         // Windows ends an aborted program with exit code 3 rather than a crash.
-        QVERIFY2((apart.exitStatus() == QProcess::CrashExit || apart.exitCode() != 0)
+        QVERIFY2(apart.waitForFinished(60000)
+                && (apart.exitStatus() == QProcess::CrashExit || apart.exitCode() != 0)
                 && apart.readAll().contains("no control named Label99"),
             "it went on, or did not say which");
     }
@@ -621,19 +591,9 @@ private slots:
         QCOMPARE(a("Label25")->role(), QAccessible::Link);
         QCOMPARE(a("Label25")->text(QAccessible::Description), about::webUrl());
         QCOMPARE(a("Label25")->text(QAccessible::Value), QString()); // the address is read once
-    }
-
-    // Qt's own texts are Czech too, whatever the system's language: a code box offers its editing commands in
-    // Czech.
-    void qtTextsInCzech()
-    {
+        // Qt's own texts are Czech too, whatever the system's language: the first of a box's editing commands.
         const std::unique_ptr<QMenu> menu(find<QLineEdit>("Text1")->createStandardContextMenu());
-        QStringList offered;
-        for (const QAction *action : menu->actions())
-            if (!action->isSeparator())
-                offered << action->text().section(u'\t', 0, 0);
-        QCOMPARE(offered,
-            QStringList({ "&Zpět", "&Znovu", "&Vyjmout", "&Kopírovat", "&Vložit", "Smazat", "Vybrat vše" }));
+        QCOMPARE(menu->actions().constFirst()->text().section(u'\t', 0, 0), QStringLiteral("&Zpět"));
     }
 
     // A bold label reads bold: its strokes carry clearly more ink (darkness summed over its pixels) than the
@@ -682,11 +642,8 @@ private slots:
             // As many as eight pixels (at 100 %) that a font stack draws otherwise beyond that pass.
             if (differing > 8 * qRound(shot.devicePixelRatio() * shot.devicePixelRatio())
                 && shot.save("actual-" + name))
-                failures << QStringLiteral("%1, colour scheme %2: %3 pixels differ from %4; see actual-%5 in %6")
-                                .arg(what)
-                                .arg(scheme)
-                                .arg(differing)
-                                .arg(reference, name, QDir::currentPath());
+                failures << QStringLiteral("%1, colour scheme %2: %3 pixels differ; see actual-%4")
+                                .arg(what, QString::number(scheme), QString::number(differing), name);
         };
         // Where Qt can ask the desktop for a colour scheme: as it has it (0), dark (2) and light (1) again.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
@@ -706,9 +663,6 @@ private slots:
             elsewhere.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&elsewhere) && !form->isActiveWindow());
             compare(form->grab().toImage(), QStringLiteral("page3"), int(scheme));
-            elsewhere.close();
-            form->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(form.get()));
             QWidget *frame = find("Frame2");
             frame->setEnabled(false);
             compare(frame->grab().toImage(), QStringLiteral("frame2-disabled"), int(scheme));
