@@ -1,4 +1,4 @@
-#include "designstyle.h"
+#include "app/designstyle.h"
 
 #include "app/colours.h"
 #include "app/controls.h"

@@ -7,7 +7,8 @@ namespace barvoznak {
 // The program's one look: Fusion, so places and sizes hold on every desktop, with what the design asks of
 // stock widgets: a tab row of the designed height over pages with a raised border, colour buttons whose
 // whole face shows their colour under a raised bevel, frames with the caption on their top edge, and option
-// buttons whose whole box takes a click.
+// buttons whose whole box takes a click. What the window shows of Fusion's (the tabs and their captions, the
+// code boxes' frames, the option buttons, the focus marks) it draws itself, so that no Qt release moves it.
 class DesignStyle : public QProxyStyle {
     Q_OBJECT
 public:
