@@ -99,13 +99,13 @@ static int unaccounted(QImage seen, QImage designed)
     for (auto [a, b] : { std::pair(&seen, &designed), std::pair(&designed, &seen) }) {
         b->setDevicePixelRatio(1);
         const auto spread = [&](QPainter::CompositionMode mode) { // each channel's least or most near each place
-            QImage near = *b;
-            QPainter painter(&near);
+            QImage around = *b;
+            QPainter painter(&around);
             painter.setCompositionMode(mode);
             for (int dy = -reach; dy <= reach; ++dy)
                 for (int dx = -reach; dx <= reach; ++dx)
                     painter.drawImage(dx, dy, *b);
-            return near;
+            return around;
         };
         const QImage low = spread(QPainter::CompositionMode_Darken),
                      high = spread(QPainter::CompositionMode_Lighten);
