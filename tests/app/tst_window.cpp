@@ -90,7 +90,7 @@ static bool drawsSomething(const QImage &image)
 
 // How many pixels of each of two pictures the other does not account for. The other accounts for a pixel where
 // the colours within a (logical) pixel of its place there span it, each channel between their least and most
-// give or take 16: so a glyph drawn a pixel higher or antialiased otherwise passes, but lost ink, another colour
+// give or take 12: so a glyph drawn a pixel higher or antialiased otherwise passes, but lost ink, another colour
 // or a control two pixels off does not. Both ways round, so that ink missing from either counts.
 static int unaccounted(QImage seen, QImage designed)
 {
@@ -112,8 +112,8 @@ static int unaccounted(QImage seen, QImage designed)
         for (std::size_t i = 0; i < pixelsOf(*a).size(); ++i)
             count += std::ranges::any_of(std::array { 16, 8, 0 }, [&](int shift) {
                 const auto channel = [shift](QRgb p) { return int(p >> shift & 0xff); };
-                return channel(pixelsOf(*a)[i]) < channel(pixelsOf(low)[i]) - 16
-                    || channel(pixelsOf(*a)[i]) > channel(pixelsOf(high)[i]) + 16;
+                return channel(pixelsOf(*a)[i]) < channel(pixelsOf(low)[i]) - 12
+                    || channel(pixelsOf(*a)[i]) > channel(pixelsOf(high)[i]) + 12;
             });
     }
     return count;
