@@ -82,8 +82,9 @@ void drawCodeBoxFrame(QPainter *painter, const QStyleOption *option)
 void drawOptionIndicator(QPainter *painter, const QStyleOption *option)
 {
     const QColor base = option->palette.color(QPalette::Base), text = option->palette.color(QPalette::WindowText);
-    const QColor pressed((base.red() * 85 + text.red() * 15) / 100, (base.green() * 85 + text.green() * 15) / 100,
-        (base.blue() * 85 + text.blue() * 15) / 100);
+    const auto mixed = [](int b, int t) { return (b * 85 + t * 15) / 100; };
+    const QColor pressed(
+        mixed(base.red(), text.red()), mixed(base.green(), text.green()), mixed(base.blue(), text.blue()));
     const QPointF centre = option->rect.center() + QPoint(1, 1);
     const qreal radius = (option->rect.width() + (option->rect.width() + 1) % 2) / 2.0 - 1;
     painter->save();
@@ -130,7 +131,7 @@ void drawTab(QPainter *painter, const QStyleOptionTab *tab)
     painter->drawRoundedRect(body.adjusted(1, 1, -2, -1), 2, 2);
     painter->restore();
     if (selected) {
-        painter->fillRect(r.left() + 1, r.bottom() - 1, r.width() - 2, r.bottom() - 1, face);
+        painter->fillRect(r.left() + 1, r.bottom() - 1, r.width() - 2, 2, face);
         for (const QPoint corner :
             { r.bottomRight() + QPoint(-2, -1), r.bottomLeft() + QPoint(0, -1), r.bottomRight() + QPoint(-1, -1) })
             painter->fillRect(QRect(corner, QSize(1, 1)), inner);
