@@ -88,7 +88,7 @@ private slots:
                  { "D with a negative exponent, leading zeros", "-1d-4", { -1, -4 }, "-0,0001" },
                  { "E without digits is no exponent", "1E-", { 1 }, "1" },
                  { "the last hexadecimal digit in either case", "&hfF", { 255 }, "255" },
-                 { "octal stops at 8", "&O178", { 15 }, "15" },
+                 { "octal reads through a zero, stops at 8", "&O108", { 8 }, "8" },
                  { "unknown radix reads 0", "&B1", {}, "0" },
              })
             QTest::newRow(row.tag) << row;
